@@ -32,20 +32,32 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
 
-# The marker is written only after wineboot succeeded, so a boot that was
-# cut short is done again next time.
+# .ready is written only after wineboot succeeded; a prefix that still has
+# .booting was cut short and is made again from nothing. Any other folder
+# is never removed. The first boot takes a few seconds; one that hangs is
+# stopped after boot_limit seconds.
 ready="$prefix/.ready"
+booting="$prefix/.booting"
+boot_limit=300
 if [ ! -e "$ready" ]; then
     mkdir -p "$(dirname "$prefix")"
     (
         flock 9
         if [ ! -e "$ready" ]; then
             log="$prefix.boot.log"
-            if ! DISPLAY= "$wine" wineboot --init </dev/null >"$log" 2>&1; then
-                echo "$0: wineboot failed; see $log" >&2
+            if [ -e "$booting" ]; then
+                rm -rf "$prefix"
+            elif [ -e "$prefix" ] && [ -n "$(ls -A "$prefix")" ]; then
+                echo "$0: $prefix is not a Wine prefix made here; not touching it" >&2
                 exit 1
             fi
-            touch "$ready"
+            mkdir -p "$prefix" && touch "$booting" || exit 1
+            if ! DISPLAY= timeout "$boot_limit" "$wine" wineboot --init </dev/null >"$log" 2>&1; then
+                tail -n 20 "$log" >&2
+                echo "$0: wineboot failed in $prefix (log: $log)" >&2
+                exit 1
+            fi
+            touch "$ready" && rm -f "$booting"
         fi
     ) 9>"$prefix.lock" || exit 1
 fi
