@@ -66,15 +66,14 @@ outcome utf16_to_utf8(std::u16string_view text, std::span<char> out, bool report
     bool used_default = false;
 
     while (in < in_end) {
-        // Four ASCII units at a time.
-        if (in_end - in >= 4 && o_end - o >= 4 &&
-            (load_units4(in) & 0xFF80FF80FF80FF80ULL) == 0) {
-            o[0] = static_cast<char>(in[0]);
-            o[1] = static_cast<char>(in[1]);
-            o[2] = static_cast<char>(in[2]);
-            o[3] = static_cast<char>(in[3]);
-            in += 4;
-            o += 4;
+        // Eight ASCII units at a time.
+        if (in_end - in >= 8 && o_end - o >= 8 &&
+            ((load_units4(in) | load_units4(in + 4)) & 0xFF80FF80FF80FF80ULL) == 0) {
+            for (int i = 0; i < 8; ++i) {
+                o[i] = static_cast<char>(in[i]);
+            }
+            in += 8;
+            o += 8;
             continue;
         }
         std::uint32_t point = *in++;
@@ -120,13 +119,14 @@ outcome utf8_to_utf16(std::string_view text, std::span<char16_t> out, bool stric
     char16_t* const o_end = o + out.size();
 
     while (in < in_end) {
-        // Eight ASCII bytes at a time.
-        if (in_end - in >= 8 && o_end - o >= 8 && (load8(in) & 0x8080808080808080ULL) == 0) {
-            for (int i = 0; i < 8; ++i) {
+        // Sixteen ASCII bytes at a time.
+        if (in_end - in >= 16 && o_end - o >= 16 &&
+            ((load8(in) | load8(in + 8)) & 0x8080808080808080ULL) == 0) {
+            for (int i = 0; i < 16; ++i) {
                 o[i] = static_cast<char16_t>(in[i]);
             }
-            in += 8;
-            o += 8;
+            in += 16;
+            o += 16;
             continue;
         }
         const auto lead = static_cast<std::uint8_t>(*in);

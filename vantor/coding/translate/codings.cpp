@@ -51,6 +51,7 @@ constexpr char upper_hex(unsigned value) { return "0123456789ABCDEF"[value & 0x0
 
 std::string encode_base64(std::string_view bytes) {
     std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
     detail::encode_groups(bytes, out, base64_alphabet, 6, 63);
     if (out.size() % 4 != 0) {
         out.append(4 - out.size() % 4, '=');
@@ -77,17 +78,24 @@ std::string decode_hex(std::string_view text) {
     return out;
 }
 
+// Sized exactly before it is written: each escaped byte takes three
+// characters.
 std::string encode_quoted_printable(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
+    std::size_t size = bytes.size();
+    for (const char c : bytes) {
+        size += escaped(static_cast<unsigned char>(c)) ? 2 : 0;
+    }
+    std::string out(size, '\0');
+    char* o = out.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         if (escaped(byte)) {
-            out += '=';
-            out += upper_hex(byte >> 4);
-            out += upper_hex(byte);
+            o[0] = '=';
+            o[1] = upper_hex(byte >> 4);
+            o[2] = upper_hex(byte);
+            o += 3;
         } else {
-            out += c;
+            *o++ = c;
         }
     }
     return out;
