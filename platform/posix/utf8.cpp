@@ -77,6 +77,10 @@ outcome utf16_to_utf8(std::u16string_view text, std::span<char> out, bool report
             continue;
         }
         std::uint32_t point = *in++;
+        if (point < 0x80 && o < o_end) {
+            *o++ = static_cast<char>(point);
+            continue;
+        }
         if (is_high_surrogate(static_cast<char16_t>(point)) && in < in_end &&
             is_low_surrogate(*in)) {
             point = 0x10000 + ((point - 0xD800) << 10) + (*in++ - 0xDC00u);
@@ -130,6 +134,33 @@ outcome utf8_to_utf16(std::string_view text, std::span<char16_t> out, bool stric
             continue;
         }
         const auto lead = static_cast<std::uint8_t>(*in);
+        if (lead < 0x80) {
+            if (o == o_end) {
+                return {0, status::insufficient_buffer, false};
+            }
+            *o++ = lead;
+            ++in;
+            continue;
+        }
+        // Well-formed two- and three-byte sequences directly.
+        if (in_end - in >= 3 && o < o_end) {
+            const auto second = static_cast<std::uint8_t>(in[1]);
+            const auto third = static_cast<std::uint8_t>(in[2]);
+            if (lead >= 0xC2 && lead < 0xE0 && (second & 0xC0) == 0x80) {
+                *o++ = static_cast<char16_t>(((lead & 0x1Fu) << 6) | (second & 0x3Fu));
+                in += 2;
+                continue;
+            }
+            if ((lead & 0xF0) == 0xE0 && (second & 0xC0) == 0x80 && (third & 0xC0) == 0x80) {
+                const std::uint32_t point =
+                    ((lead & 0x0Fu) << 12) | ((second & 0x3Fu) << 6) | (third & 0x3Fu);
+                if (point >= 0x800 && (point < 0xD800 || point > 0xDFFF)) {
+                    *o++ = static_cast<char16_t>(point);
+                    in += 3;
+                    continue;
+                }
+            }
+        }
         const lead_byte& shape = lead_table.entries[lead];
         std::uint32_t point = 0;
         std::ptrdiff_t taken = 1;  // bytes of the sequence that are valid so far
