@@ -69,9 +69,13 @@ outcome utf16_to_utf8(std::u16string_view text, std::span<char> out, bool report
         // Eight ASCII units at a time.
         if (in_end - in >= 8 && o_end - o >= 8 &&
             ((load_units4(in) | load_units4(in + 4)) & 0xFF80FF80FF80FF80ULL) == 0) {
+            char16_t units[8];
+            char bytes[8];
+            std::memcpy(units, in, sizeof units);
             for (int i = 0; i < 8; ++i) {
-                o[i] = static_cast<char>(in[i]);
+                bytes[i] = static_cast<char>(units[i]);
             }
+            std::memcpy(o, bytes, sizeof bytes);
             in += 8;
             o += 8;
             continue;
@@ -126,9 +130,14 @@ outcome utf8_to_utf16(std::string_view text, std::span<char16_t> out, bool stric
         // Sixteen ASCII bytes at a time.
         if (in_end - in >= 16 && o_end - o >= 16 &&
             ((load8(in) | load8(in + 8)) & 0x8080808080808080ULL) == 0) {
+            // Through locals, which the compiler widens as a vector.
+            unsigned char bytes[16];
+            char16_t units[16];
+            std::memcpy(bytes, in, sizeof bytes);
             for (int i = 0; i < 16; ++i) {
-                o[i] = static_cast<char16_t>(in[i]);
+                units[i] = bytes[i];
             }
+            std::memcpy(o, units, sizeof units);
             in += 16;
             o += 16;
             continue;
