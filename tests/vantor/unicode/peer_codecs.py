@@ -1,6 +1,7 @@
 """Independent conversions for the code page tests, from Python's codecs.
 
-single CODEC          the character of every byte 0 to 255, -1 if undefined
+single CODEC...       for each codec a line: the character of every byte 0
+                      to 255, -1 if undefined
 sample CODEC          a mixed sample: UTF-16LE hex, then the CODEC bytes hex
 replace HEX...        each UTF-8 byte string decoded with U+FFFD replacement,
                       as UTF-16LE hex, one a line
@@ -22,15 +23,15 @@ SAMPLES = {
 def main():
     mode = sys.argv[1]
     if mode == "single":
-        codec = sys.argv[2]
-        row = []
-        for b in range(256):
-            try:
-                text = bytes([b]).decode(codec)
-                row.append(str(ord(text)) if len(text) == 1 else "-1")
-            except UnicodeDecodeError:
-                row.append("-1")
-        print(" ".join(row))
+        for codec in sys.argv[2:]:
+            row = []
+            for b in range(256):
+                try:
+                    text = bytes([b]).decode(codec)
+                    row.append(str(ord(text)) if len(text) == 1 else "-1")
+                except UnicodeDecodeError:
+                    row.append("-1")
+            print(" ".join(row))
     elif mode == "sample":
         codec = sys.argv[2]
         text = SAMPLES[codec]

@@ -1,5 +1,7 @@
 #include "vantor/coding/translate/codings.hpp"
 
+#include <array>
+
 #include "vantor/coding/translate/groups.hpp"
 
 namespace vantor::coding::translate {
@@ -39,11 +41,17 @@ static_assert(base64_table['A'] == 0 && base64_table['z'] == 51 && base64_table[
 static_assert(base64_table['='] == detail::skipped && base64_table['\n'] == detail::foreign);
 static_assert(hex_table['F'] == 15 && hex_table['f'] == 15 && hex_table['g'] == detail::foreign);
 
-// Bytes that quoted-printable writes as "=" and two hex digits.
-constexpr bool escaped(unsigned char byte) {
-    return byte <= 0x1F || byte == 0x22 || byte == 0x3D || byte == 0x3F || byte == 0x5F ||
-           byte >= 0x7F;
-}
+// Bytes that quoted-printable writes as "=" and two hex digits: 0x00 to
+// 0x1F, '"', '=', '?', '_' and 0x7F to 0xFF.
+constexpr auto escape_set = [] {
+    std::array<bool, 256> set{};
+    for (unsigned b = 0; b < 256; ++b) {
+        set[b] = b <= 0x1F || b == 0x22 || b == 0x3D || b == 0x3F || b == 0x5F || b >= 0x7F;
+    }
+    return set;
+}();
+
+constexpr bool escaped(unsigned char byte) { return escape_set[byte]; }
 
 constexpr char upper_hex(unsigned value) { return "0123456789ABCDEF"[value & 0x0F]; }
 

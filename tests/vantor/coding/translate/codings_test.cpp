@@ -58,6 +58,35 @@ TEST(hex, foreign_byte_is_an_invalid_codeword) {
     expect_invalid_codeword(std::string("0\0", 2), "Invalid Codeword 0x00", decode_hex);
 }
 
+// Long texts take the chunked paths; their results are the same.
+TEST(hex, long_text_reports_the_first_foreign_byte) {
+    std::string text(2000, 'a');
+    text[1203] = 'x';
+    text[1500] = 'y';
+    expect_invalid_codeword(text, "Invalid Codeword 0x78", decode_hex);
+    text[1203] = '\n';
+    expect_invalid_codeword(text, "Invalid Codeword 0x0A", decode_hex);
+}
+
+TEST(base64, long_text_with_line_breaks_and_stray_padding) {
+    std::string bytes;
+    for (int i = 0; i < 3000; ++i) {
+        bytes += static_cast<char>(i * 7 + i / 256);
+    }
+    const std::string encoded = encode_base64(bytes);
+    std::string broken;
+    for (std::size_t i = 0; i < encoded.size(); i += 76) {
+        broken += encoded.substr(i, 76) + "\r\n";
+    }
+    EXPECT_EQ(decode_base64(broken), bytes);
+    // Odd places for foreign bytes shift nothing: they are skipped.
+    std::string scattered = encoded;
+    scattered.insert(1001, "=");
+    scattered.insert(7, " \xFF");
+    EXPECT_EQ(decode_base64(scattered), bytes);
+    EXPECT_EQ(decode_hex(encode_hex(bytes)), bytes);
+}
+
 TEST(quoted_printable, escape_set) {
     const coding_case cases[] = {
         {"a b=c", "a b=3Dc"}, {"\xC3\xA9", "=C3=A9"}, {"\t", "=09"}, {"_", "=5F"},
