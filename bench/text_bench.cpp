@@ -25,7 +25,8 @@ const std::string& log_text() {
             "MSI (s) (A4:B8) [12:42:16:123]: Executing op: ComponentRegister(ComponentId=x)\r\n",
             "Action ended 12:42:17: InstallFiles. Return value 1.\r\n",
             "Property(S): ProductVersion = 4.2.1603\r\n",
-            "Fichier copi\xC3\xA9 : C:\\Programme\\G\xC3\xA9n\xC3\xA9rateur\\\xC3\xBC" "ber.dll\r\n",
+            "Fichier copi\xC3\xA9 : C:\\Programme\\G\xC3\xA9n\xC3\xA9rateur\\\xC3\xBC"
+            "ber.dll\r\n",
             "Error 1603. \xE5\xAE\x89\xE8\xA3\x85\xE5\xA4\xB1\xE8\xB4\xA5 "
             "\xE3\x82\xA4\xE3\x83\xB3\xE3\x82\xB9\xE3\x83\x88\xE3\x83\xBC\xE3\x83\xAB\r\n",
         };

@@ -68,9 +68,8 @@ single_byte_table::single_byte_table(number page, std::string_view charset) {
             }
             const char16_t unit = to_wide_[b];
             const auto end = reverse_.begin() + static_cast<std::ptrdiff_t>(reverse_size_);
-            if (std::find_if(reverse_.begin(), end, [unit](const reverse_entry& e) {
-                    return e.unit == unit;
-                }) == end) {
+            if (std::find_if(reverse_.begin(), end,
+                             [unit](const reverse_entry& e) { return e.unit == unit; }) == end) {
                 reverse_[reverse_size_++] = {unit, static_cast<std::uint8_t>(b)};
             }
         }

@@ -9,8 +9,12 @@ namespace {
 
 constexpr char16_t replacement = 0xFFFD;
 
-bool is_high_surrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool is_low_surrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool is_high_surrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool is_low_surrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // The range of the second byte after each lead byte; the later bytes of a
 // sequence are always 0x80 to 0xBF. A lead byte with length 0 is never
@@ -22,15 +26,24 @@ struct lead_byte {
 };
 
 constexpr lead_byte lead_of(std::uint8_t byte) {
-    if (byte < 0x80) return {1, 0, 0};
-    if (byte < 0xC2) return {0, 0, 0};
-    if (byte < 0xE0) return {2, 0x80, 0xBF};
-    if (byte == 0xE0) return {3, 0xA0, 0xBF};
-    if (byte == 0xED) return {3, 0x80, 0x9F};
-    if (byte < 0xF0) return {3, 0x80, 0xBF};
-    if (byte == 0xF0) return {4, 0x90, 0xBF};
-    if (byte < 0xF4) return {4, 0x80, 0xBF};
-    if (byte == 0xF4) return {4, 0x80, 0x8F};
+    if (byte < 0x80)
+        return {1, 0, 0};
+    if (byte < 0xC2)
+        return {0, 0, 0};
+    if (byte < 0xE0)
+        return {2, 0x80, 0xBF};
+    if (byte == 0xE0)
+        return {3, 0xA0, 0xBF};
+    if (byte == 0xED)
+        return {3, 0x80, 0x9F};
+    if (byte < 0xF0)
+        return {3, 0x80, 0xBF};
+    if (byte == 0xF0)
+        return {4, 0x90, 0xBF};
+    if (byte < 0xF4)
+        return {4, 0x80, 0xBF};
+    if (byte == 0xF4)
+        return {4, 0x80, 0x8F};
     return {0, 0, 0};
 }
 
@@ -92,7 +105,10 @@ outcome utf16_to_utf8(std::u16string_view text, std::span<char> out, bool report
             point = replacement;
             used_default = used_default || report_default;
         }
-        const std::ptrdiff_t length = point < 0x80 ? 1 : point < 0x800 ? 2 : point < 0x10000 ? 3 : 4;
+        const std::ptrdiff_t length = point < 0x80      ? 1
+                                      : point < 0x800   ? 2
+                                      : point < 0x10000 ? 3
+                                                        : 4;
         if (o_end - o < length) {
             return {0, status::insufficient_buffer, false};
         }

@@ -148,8 +148,9 @@ std::u16string widen(std::string_view text, codepage page) {
     }
     if (page == identity_codepage) {
         std::u16string result(text.size(), u'\0');
-        std::transform(text.begin(), text.end(), result.begin(),
-                       [](char byte) { return static_cast<char16_t>(static_cast<unsigned char>(byte)); });
+        std::transform(text.begin(), text.end(), result.begin(), [](char byte) {
+            return static_cast<char16_t>(static_cast<unsigned char>(byte));
+        });
         return result;
     }
     page = resolve(page);

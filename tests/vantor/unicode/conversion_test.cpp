@@ -51,16 +51,23 @@ TEST(conversion, strict_page_reports_a_character_without_mapping) {
 }
 
 TEST(conversion, strict_page_reports_invalid_bytes) {
-    EXPECT_THROW(widen("\x82", 932), unicode::unmappable_character);   // lead byte at the end
+    EXPECT_THROW(widen("\x82", 932), unicode::unmappable_character);  // lead byte at the end
     EXPECT_THROW(widen("\xFF\xFF", 936), unicode::unmappable_character);
     EXPECT_THROW(widen("a\x80", 50220), unicode::unmappable_character);  // 7-bit code
     EXPECT_THROW(widen("\x1B$B!", 50220), unicode::unmappable_character);
 }
 
 TEST(conversion, exempt_pages_replace_instead) {
-    EXPECT_EQ(widen("a\xFF" "b\xC3", 65001), u"a\uFFFDb\uFFFD");
+    EXPECT_EQ(widen("a\xFF"
+                    "b\xC3",
+                    65001),
+              u"a\uFFFDb\uFFFD");
     EXPECT_EQ(widen("\xED\xA0\x80", 65001), u"\uFFFD\uFFFD\uFFFD");  // an encoded surrogate
-    EXPECT_EQ(narrow(u"a\xD800" "b\xDC00", 65001), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    EXPECT_EQ(narrow(u"a\xD800"
+                     "b\xDC00",
+                     65001),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD");
     EXPECT_EQ(narrow(u"\xDC00\xD800", 65001), "\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(narrow(u"a\u00E9\xD800", 54936), "a\xA8\xA6?");
     EXPECT_EQ(widen("a\x81", 54936), u"a\uFFFD");
@@ -73,8 +80,8 @@ TEST(conversion, single_byte_pages_widen_every_byte) {
     for (int b = 0; b < 256; ++b) {
         all[static_cast<std::size_t>(b)] = static_cast<char>(b);
     }
-    for (const unicode::codepage page : {437, 866, 874, 1250, 1253, 1255, 1258, 10000, 20127,
-                                         28593, 28596, 28597, 28598}) {
+    for (const unicode::codepage page :
+         {437, 866, 874, 1250, 1253, 1255, 1258, 10000, 20127, 28593, 28596, 28597, 28598}) {
         EXPECT_EQ(widen(all, page).size(), 256u) << page;
     }
 }
@@ -111,8 +118,8 @@ TEST(conversion, errors_carry_an_empty_message) {
 }
 
 TEST(conversion, strict_flags) {
-    for (const unicode::codepage page : {42, 50221, 50222, 50225, 50227, 50229, 52936, 54936,
-                                         57002, 57005, 57011, 65000, 65001}) {
+    for (const unicode::codepage page :
+         {42, 50221, 50222, 50225, 50227, 50229, 52936, 54936, 57002, 57005, 57011, 65000, 65001}) {
         EXPECT_FALSE(unicode::strict_flags_allowed(page)) << page;
     }
     for (const unicode::codepage page : {0, 1252, 28591, 932, 50220, 57001, 57012, 65002, -1}) {

@@ -32,15 +32,15 @@ struct single_byte_page {
 };
 
 const single_byte_page single_byte_pages[] = {
-    {437, "cp437"},     {850, "cp850"},     {852, "cp852"},         {855, "cp855"},
-    {857, "cp857"},     {860, "cp860"},     {861, "cp861"},         {862, "cp862"},
-    {863, "cp863"},     {864, "cp864"},     {865, "cp865"},         {866, "cp866"},
-    {869, "cp869"},     {874, "cp874"},     {1250, "cp1250"},       {1251, "cp1251"},
-    {1252, "cp1252"},   {1253, "cp1253"},   {1254, "cp1254"},       {1255, "cp1255"},
-    {1256, "cp1256"},   {1257, "cp1257"},   {1258, "cp1258"},       {10000, "mac_roman"},
-    {20127, "ascii"},   {20866, "koi8_r"},  {21866, "koi8_u"},      {28591, "iso8859_1"},
-    {28592, "iso8859_2"}, {28593, "iso8859_3"}, {28594, "iso8859_4"}, {28595, "iso8859_5"},
-    {28596, "iso8859_6"}, {28597, "iso8859_7"}, {28598, "iso8859_8"}, {28599, "iso8859_9"},
+    {437, "cp437"},        {850, "cp850"},        {852, "cp852"},       {855, "cp855"},
+    {857, "cp857"},        {860, "cp860"},        {861, "cp861"},       {862, "cp862"},
+    {863, "cp863"},        {864, "cp864"},        {865, "cp865"},       {866, "cp866"},
+    {869, "cp869"},        {874, "cp874"},        {1250, "cp1250"},     {1251, "cp1251"},
+    {1252, "cp1252"},      {1253, "cp1253"},      {1254, "cp1254"},     {1255, "cp1255"},
+    {1256, "cp1256"},      {1257, "cp1257"},      {1258, "cp1258"},     {10000, "mac_roman"},
+    {20127, "ascii"},      {20866, "koi8_r"},     {21866, "koi8_u"},    {28591, "iso8859_1"},
+    {28592, "iso8859_2"},  {28593, "iso8859_3"},  {28594, "iso8859_4"}, {28595, "iso8859_5"},
+    {28596, "iso8859_6"},  {28597, "iso8859_7"},  {28598, "iso8859_8"}, {28599, "iso8859_9"},
     {28603, "iso8859_13"}, {28605, "iso8859_15"},
 };
 
@@ -77,8 +77,8 @@ TEST(peer_codecs, single_byte_pages_agree_for_all_bytes) {
             const std::string byte(1, static_cast<char>(b));
             const long defined = expected[static_cast<std::size_t>(b)];
             const auto unit = static_cast<char16_t>(defined < 0 ? b : defined);
-            const bool taken = defined < 0 && std::find(expected.begin(), expected.end(), b) !=
-                                                  expected.end();
+            const bool taken =
+                defined < 0 && std::find(expected.begin(), expected.end(), b) != expected.end();
             EXPECT_EQ(unicode::widen(byte, page), std::u16string(1, unit))
                 << codec << " byte " << b;
             if (!taken) {

@@ -51,9 +51,13 @@ constexpr auto escape_set = [] {
     return set;
 }();
 
-constexpr bool escaped(unsigned char byte) { return escape_set[byte]; }
+constexpr bool escaped(unsigned char byte) {
+    return escape_set[byte];
+}
 
-constexpr char upper_hex(unsigned value) { return "0123456789ABCDEF"[value & 0x0F]; }
+constexpr char upper_hex(unsigned value) {
+    return "0123456789ABCDEF"[value & 0x0F];
+}
 
 }  // namespace
 

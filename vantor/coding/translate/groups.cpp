@@ -28,9 +28,9 @@ struct chunk_tables {
         for (unsigned g = 0; g < groups; ++g) {
             for (unsigned c = 0; c < 256; ++c) {
                 const std::int16_t entry = table[c];
-                at[g][c] = entry < 0 ? not_a_group
-                                     : static_cast<std::uint32_t>(entry)
-                                           << ((groups - 1 - g) * Width);
+                at[g][c] = entry < 0
+                               ? not_a_group
+                               : static_cast<std::uint32_t>(entry) << ((groups - 1 - g) * Width);
             }
         }
     }
@@ -48,7 +48,8 @@ std::size_t decode_chunks(const unsigned char* in, std::size_t i, std::size_t si
     while (size - i >= groups) {
         const std::uint32_t chunk = [&]<std::size_t... g>(std::index_sequence<g...>) {
             return (tables.at[g][in[i + g]] | ...);
-        }(std::make_index_sequence<groups>{});
+        }
+        (std::make_index_sequence<groups>{});
         if (chunk & chunk_tables<Width>::not_a_group) {
             break;
         }
@@ -90,10 +91,11 @@ std::size_t encode_chunks(std::string_view bytes, char*& o, std::string_view alp
         const std::uint32_t chunk = (std::uint32_t{in[position]} << 16) |
                                     (std::uint32_t{in[position + 1]} << 8) | in[position + 2];
         [&]<std::size_t... p>(std::index_sequence<p...>) {
-            (std::memcpy(out + 2 * p, table.pairs[(chunk >> ((pairs - 1 - p) * 2 * Width)) & pair_mask],
-                         2),
+            (std::memcpy(out + 2 * p,
+                         table.pairs[(chunk >> ((pairs - 1 - p) * 2 * Width)) & pair_mask], 2),
              ...);
-        }(std::make_index_sequence<pairs>{});
+        }
+        (std::make_index_sequence<pairs>{});
         out += 2 * pairs;
     }
     o = out;

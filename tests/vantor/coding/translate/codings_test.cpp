@@ -14,7 +14,10 @@ struct coding_case {
 };
 
 TEST(base64, encodes_with_padding) {
-    const coding_case cases[] = {{"", ""}, {"A", "QQ=="}, {"AB", "QUI="}, {"ABC", "QUJD"},
+    const coding_case cases[] = {{"", ""},
+                                 {"A", "QQ=="},
+                                 {"AB", "QUI="},
+                                 {"ABC", "QUJD"},
                                  {std::string("\0\xFF\xFE", 3), "AP/+"}};
     for (const auto& [input, output] : cases) {
         EXPECT_EQ(encode_base64(input), output);
@@ -23,8 +26,14 @@ TEST(base64, encodes_with_padding) {
 
 TEST(base64, decoding_skips_every_foreign_byte) {
     const coding_case cases[] = {
-        {"QU\r\nJ D", "ABC"}, {"QQ", "A"},  {"QQ==", "A"},       {"Q", ""},
-        {"=Q=Q=", "A"},       {"", ""},     {"*\x80\xFFQUJD!", "ABC"}, {"QUJD\nQUJD", "ABCABC"},
+        {"QU\r\nJ D", "ABC"},
+        {"QQ", "A"},
+        {"QQ==", "A"},
+        {"Q", ""},
+        {"=Q=Q=", "A"},
+        {"", ""},
+        {"*\x80\xFFQUJD!", "ABC"},
+        {"QUJD\nQUJD", "ABCABC"},
     };
     for (const auto& [input, output] : cases) {
         EXPECT_EQ(decode_base64(input), output) << input;
@@ -89,9 +98,17 @@ TEST(base64, long_text_with_line_breaks_and_stray_padding) {
 
 TEST(quoted_printable, escape_set) {
     const coding_case cases[] = {
-        {"a b=c", "a b=3Dc"}, {"\xC3\xA9", "=C3=A9"}, {"\t", "=09"}, {"_", "=5F"},
-        {"?", "=3F"},         {"\"", "=22"},          {"\x7F", "=7F"}, {"~", "~"},
-        {"\r\n", "=0D=0A"},   {std::string(1, '\0'), "=00"}, {"", ""},
+        {"a b=c", "a b=3Dc"},
+        {"\xC3\xA9", "=C3=A9"},
+        {"\t", "=09"},
+        {"_", "=5F"},
+        {"?", "=3F"},
+        {"\"", "=22"},
+        {"\x7F", "=7F"},
+        {"~", "~"},
+        {"\r\n", "=0D=0A"},
+        {std::string(1, '\0'), "=00"},
+        {"", ""},
     };
     for (const auto& [input, output] : cases) {
         EXPECT_EQ(encode_quoted_printable(input), output) << input;
@@ -100,8 +117,8 @@ TEST(quoted_printable, escape_set) {
 
 TEST(quoted_printable, decoding) {
     const coding_case cases[] = {
-        {"=C3=A9", "\xC3\xA9"}, {"=3d", "="}, {"a=", "a="}, {"a=4", "a=4"}, {"a_b", "a_b"},
-        {"x=3D=", "x=="}, {"=41=", "A="},
+        {"=C3=A9", "\xC3\xA9"}, {"=3d", "="},     {"a=", "a="},   {"a=4", "a=4"},
+        {"a_b", "a_b"},         {"x=3D=", "x=="}, {"=41=", "A="},
     };
     for (const auto& [input, output] : cases) {
         EXPECT_EQ(decode_quoted_printable(input), output) << input;
