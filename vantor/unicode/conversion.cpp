@@ -136,7 +136,7 @@ std::string narrow(std::u16string_view text, codepage page) {
     if (result.used_default) {
         raise<unmappable_character>();
     }
-    if (result.count == 0) {
+    if (result.count == 0 && result.error != status::success) {
         raise_for(narrow_errors, result.error);
     }
     return std::string(buffer.get(), result.count);
@@ -157,7 +157,8 @@ std::u16string widen(std::string_view text, codepage page) {
     std::u16string buffer = zero_filled(text.size());
     const auto result =
         platform::codepage::multibyte_to_wide(page, text, buffer, strict_flags_allowed(page));
-    if (result.count == 0) {
+    // Text of shift sequences alone holds no character: an empty result.
+    if (result.count == 0 && result.error != status::success) {
         raise_for(widen_errors, result.error);
     }
     buffer.resize(result.count);

@@ -93,6 +93,8 @@ TEST(conversion, stateful_japanese_mail_encoding) {
     // One character in a double-byte set takes the escapes in and out.
     EXPECT_EQ(narrow(u"\u65E5", 50220), "\x1B$BF|\x1B(B");
     EXPECT_EQ(narrow(u"\u65E5\xD800", 50222), "\x1B$BF|\x1B(B?");
+    // Shift sequences alone are text without characters.
+    EXPECT_EQ(widen("\x1B$B\x1B(B", 50221), u"");
 }
 
 TEST(conversion, unknown_page_is_invalid_both_ways) {
