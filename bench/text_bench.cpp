@@ -122,6 +122,17 @@ void copy_to_new_string(benchmark::State& state) {
 }
 BENCHMARK(copy_to_new_string)->Unit(benchmark::kMillisecond);
 
+// Only the allocation of a widened result: 16 Mi zero-filled UTF-16 units,
+// more than glibc keeps in the heap by default, so fresh pages every time.
+void allocate_wide_result(benchmark::State& state) {
+    for (auto _ : state) {
+        std::u16string result(buffer_size, u'\0');
+        benchmark::DoNotOptimize(result.data());
+    }
+    finish(state);
+}
+BENCHMARK(allocate_wide_result)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 // With "--reuse-memory" the allocator keeps freed blocks of any size in the
