@@ -92,5 +92,3 @@ void set_text_utf8(benchmark::State& state) {
 BENCHMARK(set_text_utf8)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -39,8 +39,7 @@ outcome wide_to_multibyte(number page, std::u16string_view text, std::span<char>
 // the code page fail the call with no_unicode_translation; without it they
 // are replaced by U+FFFD. An unknown code page gives invalid_parameter,
 // too small an out insufficient_buffer.
-outcome multibyte_to_wide(number page, std::string_view text, std::span<char16_t> out,
-                          bool strict);
+outcome multibyte_to_wide(number page, std::string_view text, std::span<char16_t> out, bool strict);
 
 // The character set name of the process's locale, where code page 0 is
 // chosen by the library from it; empty where the system resolves code page

@@ -16,14 +16,17 @@ iconv_handle::~iconv_handle() {
 
 bool iconv_handle::convert(const char** in, std::size_t* in_left, char** out,
                            std::size_t* out_left) {
-    return iconv(cd_, const_cast<char**>(in), in_left, out, out_left) != static_cast<std::size_t>(-1);
+    return iconv(cd_, const_cast<char**>(in), in_left, out, out_left) !=
+           static_cast<std::size_t>(-1);
 }
 
 bool iconv_handle::flush(char** out, std::size_t* out_left) {
     return iconv(cd_, nullptr, nullptr, out, out_left) != static_cast<std::size_t>(-1);
 }
 
-void iconv_handle::reset() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
+void iconv_handle::reset() {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+}
 
 std::string_view native_utf16() {
     return std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";

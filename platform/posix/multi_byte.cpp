@@ -10,15 +10,21 @@ namespace platform::codepage::posix {
 
 namespace {
 
-bool is_high_surrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool is_low_surrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool is_high_surrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool is_low_surrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
-outcome failure(status::code code) { return {0, code, false}; }
+outcome failure(status::code code) {
+    return {0, code, false};
+}
 
 }  // namespace
 
-outcome wide_to_multi_byte(std::string_view charset, std::u16string_view text,
-                           std::span<char> out, bool report_default) {
+outcome wide_to_multi_byte(std::string_view charset, std::u16string_view text, std::span<char> out,
+                           bool report_default) {
     iconv_handle encoder(charset, native_utf16());
     if (!encoder.is_open()) {
         return failure(status::invalid_parameter);
@@ -50,8 +56,8 @@ outcome wide_to_multi_byte(std::string_view charset, std::u16string_view text,
         used_default = used_default || report_default;
         char16_t units[2] = {};
         std::memcpy(units, in, in_left >= sizeof units ? sizeof units : sizeof(char16_t));
-        const bool pair = in_left >= sizeof units && is_high_surrogate(units[0]) &&
-                          is_low_surrogate(units[1]);
+        const bool pair =
+            in_left >= sizeof units && is_high_surrogate(units[0]) && is_low_surrogate(units[1]);
         const std::size_t skip = (pair ? 2 : 1) * sizeof(char16_t);
         in += skip;
         in_left -= skip;
@@ -62,8 +68,8 @@ outcome wide_to_multi_byte(std::string_view charset, std::u16string_view text,
     return {out.size() - out_left, status::success, used_default};
 }
 
-outcome multi_byte_to_wide(std::string_view charset, std::string_view text,
-                           std::span<char16_t> out, bool strict) {
+outcome multi_byte_to_wide(std::string_view charset, std::string_view text, std::span<char16_t> out,
+                           bool strict) {
     iconv_handle decoder(native_utf16(), charset);
     if (!decoder.is_open()) {
         return failure(status::invalid_parameter);

@@ -80,16 +80,14 @@ static_assert(std::is_sorted(served_pages.begin(), served_pages.end(),
 }  // namespace
 
 const served_page* find_served_page(number page) {
-    const auto found = std::lower_bound(
-        served_pages.begin(), served_pages.end(), page,
-        [](const served_page& entry, number p) { return entry.page < p; });
+    const auto found =
+        std::lower_bound(served_pages.begin(), served_pages.end(), page,
+                         [](const served_page& entry, number p) { return entry.page < p; });
     return found != served_pages.end() && found->page == page ? &*found : nullptr;
 }
 
-}  // namespace platform::codepage::posix
-
-namespace platform::codepage::posix {
-
-std::span<const served_page> all_served_pages() { return served_pages; }
+std::span<const served_page> all_served_pages() {
+    return served_pages;
+}
 
 }  // namespace platform::codepage::posix

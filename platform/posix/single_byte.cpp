@@ -1,6 +1,7 @@
 #include "platform/posix/single_byte.hpp"
 
 #include <algorithm>
+#include <array>
 #include <map>
 
 #include "platform/posix/iconv_handle.hpp"
@@ -11,6 +12,18 @@ namespace platform::codepage::posix {
 namespace {
 
 constexpr char default_character = '?';
+
+struct correction {
+    number page;
+    std::uint8_t byte;
+    char16_t unit;
+};
+
+// Bytes where glibc's tables differ from the Windows code pages.
+constexpr std::array<correction, 2> corrections{{
+    {10000, 0xC6, 0x2206},  // INCREMENT, where glibc has GREEK CAPITAL LETTER DELTA
+    {10000, 0xF0, 0xF8FF},  // the Apple logo in Apple's private use slot (glibc: U+E01E)
+}};
 
 // The character of one byte, or -1 when the charset leaves it undefined.
 int decode_one(iconv_handle& decoder, unsigned char byte) {
@@ -30,11 +43,16 @@ int decode_one(iconv_handle& decoder, unsigned char byte) {
 
 }  // namespace
 
-single_byte_table::single_byte_table(std::string_view charset) {
+single_byte_table::single_byte_table(number page, std::string_view charset) {
     iconv_handle decoder(native_utf16(), charset);
     std::array<bool, 256> defined{};
     for (int b = 0; b < 256; ++b) {
-        const int unit = decoder.is_open() ? decode_one(decoder, static_cast<unsigned char>(b)) : -1;
+        int unit = decoder.is_open() ? decode_one(decoder, static_cast<unsigned char>(b)) : -1;
+        for (const auto& fix : corrections) {
+            if (fix.page == page && fix.byte == b) {
+                unit = fix.unit;
+            }
+        }
         defined[b] = unit >= 0;
         to_wide_[b] = static_cast<char16_t>(defined[b] ? unit : b);
         if (b < 0x80 && to_wide_[b] != b) {
@@ -50,9 +68,8 @@ single_byte_table::single_byte_table(std::string_view charset) {
             }
             const char16_t unit = to_wide_[b];
             const auto end = reverse_.begin() + static_cast<std::ptrdiff_t>(reverse_size_);
-            if (std::find_if(reverse_.begin(), end, [unit](const reverse_entry& e) {
-                    return e.unit == unit;
-                }) == end) {
+            if (std::find_if(reverse_.begin(), end,
+                             [unit](const reverse_entry& e) { return e.unit == unit; }) == end) {
                 reverse_[reverse_size_++] = {unit, static_cast<std::uint8_t>(b)};
             }
         }
@@ -81,7 +98,7 @@ const single_byte_table& table_of(number page) {
         std::map<number, single_byte_table> built;
         for (const served_page& served : all_served_pages()) {
             if (served.kind == engine::single_byte) {
-                built.try_emplace(served.page, served.charset);
+                built.try_emplace(served.page, served.page, served.charset);
             }
         }
         return built;

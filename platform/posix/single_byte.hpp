@@ -14,7 +14,7 @@ namespace platform::codepage::posix {
 // point of its own value (0x81 in 1252 is U+0081), as on Windows.
 class single_byte_table {
 public:
-    explicit single_byte_table(std::string_view charset);
+    single_byte_table(number page, std::string_view charset);
 
     char16_t widen(unsigned char byte) const { return to_wide_[byte]; }
     // The byte of a character; false when the code page has none.

@@ -9,8 +9,12 @@ namespace {
 
 constexpr char16_t replacement = 0xFFFD;
 
-bool is_high_surrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool is_low_surrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool is_high_surrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool is_low_surrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // The range of the second byte after each lead byte; the later bytes of a
 // sequence are always 0x80 to 0xBF. A lead byte with length 0 is never
@@ -22,15 +26,24 @@ struct lead_byte {
 };
 
 constexpr lead_byte lead_of(std::uint8_t byte) {
-    if (byte < 0x80) return {1, 0, 0};
-    if (byte < 0xC2) return {0, 0, 0};
-    if (byte < 0xE0) return {2, 0x80, 0xBF};
-    if (byte == 0xE0) return {3, 0xA0, 0xBF};
-    if (byte == 0xED) return {3, 0x80, 0x9F};
-    if (byte < 0xF0) return {3, 0x80, 0xBF};
-    if (byte == 0xF0) return {4, 0x90, 0xBF};
-    if (byte < 0xF4) return {4, 0x80, 0xBF};
-    if (byte == 0xF4) return {4, 0x80, 0x8F};
+    if (byte < 0x80)
+        return {1, 0, 0};
+    if (byte < 0xC2)
+        return {0, 0, 0};
+    if (byte < 0xE0)
+        return {2, 0x80, 0xBF};
+    if (byte == 0xE0)
+        return {3, 0xA0, 0xBF};
+    if (byte == 0xED)
+        return {3, 0x80, 0x9F};
+    if (byte < 0xF0)
+        return {3, 0x80, 0xBF};
+    if (byte == 0xF0)
+        return {4, 0x90, 0xBF};
+    if (byte < 0xF4)
+        return {4, 0x80, 0xBF};
+    if (byte == 0xF4)
+        return {4, 0x80, 0x8F};
     return {0, 0, 0};
 }
 
@@ -66,18 +79,25 @@ outcome utf16_to_utf8(std::u16string_view text, std::span<char> out, bool report
     bool used_default = false;
 
     while (in < in_end) {
-        // Four ASCII units at a time.
-        if (in_end - in >= 4 && o_end - o >= 4 &&
-            (load_units4(in) & 0xFF80FF80FF80FF80ULL) == 0) {
-            o[0] = static_cast<char>(in[0]);
-            o[1] = static_cast<char>(in[1]);
-            o[2] = static_cast<char>(in[2]);
-            o[3] = static_cast<char>(in[3]);
-            in += 4;
-            o += 4;
+        // Eight ASCII units at a time.
+        if (in_end - in >= 8 && o_end - o >= 8 &&
+            ((load_units4(in) | load_units4(in + 4)) & 0xFF80FF80FF80FF80ULL) == 0) {
+            char16_t units[8];
+            char bytes[8];
+            std::memcpy(units, in, sizeof units);
+            for (int i = 0; i < 8; ++i) {
+                bytes[i] = static_cast<char>(units[i]);
+            }
+            std::memcpy(o, bytes, sizeof bytes);
+            in += 8;
+            o += 8;
             continue;
         }
         std::uint32_t point = *in++;
+        if (point < 0x80 && o < o_end) {
+            *o++ = static_cast<char>(point);
+            continue;
+        }
         if (is_high_surrogate(static_cast<char16_t>(point)) && in < in_end &&
             is_low_surrogate(*in)) {
             point = 0x10000 + ((point - 0xD800) << 10) + (*in++ - 0xDC00u);
@@ -85,7 +105,10 @@ outcome utf16_to_utf8(std::u16string_view text, std::span<char> out, bool report
             point = replacement;
             used_default = used_default || report_default;
         }
-        const std::ptrdiff_t length = point < 0x80 ? 1 : point < 0x800 ? 2 : point < 0x10000 ? 3 : 4;
+        const std::ptrdiff_t length = point < 0x80      ? 1
+                                      : point < 0x800   ? 2
+                                      : point < 0x10000 ? 3
+                                                        : 4;
         if (o_end - o < length) {
             return {0, status::insufficient_buffer, false};
         }
@@ -120,16 +143,49 @@ outcome utf8_to_utf16(std::string_view text, std::span<char16_t> out, bool stric
     char16_t* const o_end = o + out.size();
 
     while (in < in_end) {
-        // Eight ASCII bytes at a time.
-        if (in_end - in >= 8 && o_end - o >= 8 && (load8(in) & 0x8080808080808080ULL) == 0) {
-            for (int i = 0; i < 8; ++i) {
-                o[i] = static_cast<char16_t>(in[i]);
+        // Sixteen ASCII bytes at a time.
+        if (in_end - in >= 16 && o_end - o >= 16 &&
+            ((load8(in) | load8(in + 8)) & 0x8080808080808080ULL) == 0) {
+            // Through locals, which the compiler widens as a vector.
+            unsigned char bytes[16];
+            char16_t units[16];
+            std::memcpy(bytes, in, sizeof bytes);
+            for (int i = 0; i < 16; ++i) {
+                units[i] = bytes[i];
             }
-            in += 8;
-            o += 8;
+            std::memcpy(o, units, sizeof units);
+            in += 16;
+            o += 16;
             continue;
         }
         const auto lead = static_cast<std::uint8_t>(*in);
+        if (lead < 0x80) {
+            if (o == o_end) {
+                return {0, status::insufficient_buffer, false};
+            }
+            *o++ = lead;
+            ++in;
+            continue;
+        }
+        // Well-formed two- and three-byte sequences directly.
+        if (in_end - in >= 3 && o < o_end) {
+            const auto second = static_cast<std::uint8_t>(in[1]);
+            const auto third = static_cast<std::uint8_t>(in[2]);
+            if (lead >= 0xC2 && lead < 0xE0 && (second & 0xC0) == 0x80) {
+                *o++ = static_cast<char16_t>(((lead & 0x1Fu) << 6) | (second & 0x3Fu));
+                in += 2;
+                continue;
+            }
+            if ((lead & 0xF0) == 0xE0 && (second & 0xC0) == 0x80 && (third & 0xC0) == 0x80) {
+                const std::uint32_t point =
+                    ((lead & 0x0Fu) << 12) | ((second & 0x3Fu) << 6) | (third & 0x3Fu);
+                if (point >= 0x800 && (point < 0xD800 || point > 0xDFFF)) {
+                    *o++ = static_cast<char16_t>(point);
+                    in += 3;
+                    continue;
+                }
+            }
+        }
         const lead_byte& shape = lead_table.entries[lead];
         std::uint32_t point = 0;
         std::ptrdiff_t taken = 1;  // bytes of the sequence that are valid so far

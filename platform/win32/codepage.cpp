@@ -10,7 +10,9 @@ namespace {
 
 // The services take int lengths; larger buffers are offered only in part,
 // so that the service reports a short buffer rather than a wrong length.
-int clamp(std::size_t size) { return size > INT_MAX ? INT_MAX : static_cast<int>(size); }
+int clamp(std::size_t size) {
+    return size > INT_MAX ? INT_MAX : static_cast<int>(size);
+}
 
 }  // namespace
 
@@ -54,6 +56,8 @@ outcome multibyte_to_wide(number page, std::string_view text, std::span<char16_t
 }
 
 // Windows resolves code page 0 (CP_ACP) itself.
-std::string locale_charset() { return {}; }
+std::string locale_charset() {
+    return {};
+}
 
 }  // namespace platform::codepage

@@ -87,9 +87,8 @@ inline constexpr auto sorted_aliases = [] {
 }();
 
 static_assert(std::adjacent_find(sorted_aliases.begin(), sorted_aliases.end(),
-                                 [](const alias& a, const alias& b) {
-                                     return a.name == b.name;
-                                 }) == sorted_aliases.end(),
+                                 [](const alias& a, const alias& b) { return a.name == b.name; }) ==
+                  sorted_aliases.end(),
               "alias names are unique");
 
 }  // namespace vantor::unicode::detail

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <memory>
 #include <new>
 #include <optional>
 #include <span>
@@ -76,16 +77,25 @@ constexpr std::array<error_row, 3> widen_errors{{
     raise<generic>();
 }
 
-// A zero-filled buffer; allocation failure is out_of_memory.
-template <class String>
-String zero_filled(std::size_t size) {
+// Allocation failure of a conversion buffer is out_of_memory.
+template <class Allocate>
+auto allocate(Allocate make) {
     try {
-        return String(size, typename String::value_type{});
+        return make();
     } catch (const std::bad_alloc&) {
         raise<out_of_memory>();
     } catch (const std::length_error&) {
         raise<out_of_memory>();
     }
+}
+
+std::u16string zero_filled(std::size_t size) {
+    return allocate([size] { return std::u16string(size, u'\0'); });
+}
+
+template <class T>
+std::unique_ptr<T[]> uninitialised(std::size_t size) {
+    return allocate([size] { return std::make_unique_for_overwrite<T[]>(size); });
 }
 
 }  // namespace
@@ -117,17 +127,19 @@ std::string narrow(std::u16string_view text, codepage page) {
     if (*max_size != 0 && text.size() > std::numeric_limits<std::size_t>::max() / *max_size) {
         raise<out_of_memory>();
     }
-    std::string buffer = zero_filled<std::string>(text.size() * *max_size);
-    const auto result =
-        platform::codepage::wide_to_multibyte(page, text, buffer, strict_flags_allowed(page));
+    // The worst case can be several times the result, so it is left
+    // unfilled and only the result is copied out.
+    const std::size_t size = text.size() * *max_size;
+    const auto buffer = uninitialised<char>(size);
+    const auto result = platform::codepage::wide_to_multibyte(
+        page, text, std::span<char>(buffer.get(), size), strict_flags_allowed(page));
     if (result.used_default) {
         raise<unmappable_character>();
     }
-    if (result.count == 0) {
+    if (result.count == 0 && result.error != status::success) {
         raise_for(narrow_errors, result.error);
     }
-    buffer.resize(result.count);
-    return buffer;
+    return std::string(buffer.get(), result.count);
 }
 
 std::u16string widen(std::string_view text, codepage page) {
@@ -136,15 +148,17 @@ std::u16string widen(std::string_view text, codepage page) {
     }
     if (page == identity_codepage) {
         std::u16string result(text.size(), u'\0');
-        std::transform(text.begin(), text.end(), result.begin(),
-                       [](char byte) { return static_cast<char16_t>(static_cast<unsigned char>(byte)); });
+        std::transform(text.begin(), text.end(), result.begin(), [](char byte) {
+            return static_cast<char16_t>(static_cast<unsigned char>(byte));
+        });
         return result;
     }
     page = resolve(page);
-    std::u16string buffer = zero_filled<std::u16string>(text.size());
+    std::u16string buffer = zero_filled(text.size());
     const auto result =
         platform::codepage::multibyte_to_wide(page, text, buffer, strict_flags_allowed(page));
-    if (result.count == 0) {
+    // Text of shift sequences alone holds no character: an empty result.
+    if (result.count == 0 && result.error != status::success) {
         raise_for(widen_errors, result.error);
     }
     buffer.resize(result.count);

@@ -1,5 +1,7 @@
 #include "vantor/coding/translate/codings.hpp"
 
+#include <array>
+
 #include "vantor/coding/translate/groups.hpp"
 
 namespace vantor::coding::translate {
@@ -39,18 +41,29 @@ static_assert(base64_table['A'] == 0 && base64_table['z'] == 51 && base64_table[
 static_assert(base64_table['='] == detail::skipped && base64_table['\n'] == detail::foreign);
 static_assert(hex_table['F'] == 15 && hex_table['f'] == 15 && hex_table['g'] == detail::foreign);
 
-// Bytes that quoted-printable writes as "=" and two hex digits.
+// Bytes that quoted-printable writes as "=" and two hex digits: 0x00 to
+// 0x1F, '"', '=', '?', '_' and 0x7F to 0xFF.
+constexpr auto escape_set = [] {
+    std::array<bool, 256> set{};
+    for (unsigned b = 0; b < 256; ++b) {
+        set[b] = b <= 0x1F || b == 0x22 || b == 0x3D || b == 0x3F || b == 0x5F || b >= 0x7F;
+    }
+    return set;
+}();
+
 constexpr bool escaped(unsigned char byte) {
-    return byte <= 0x1F || byte == 0x22 || byte == 0x3D || byte == 0x3F || byte == 0x5F ||
-           byte >= 0x7F;
+    return escape_set[byte];
 }
 
-constexpr char upper_hex(unsigned value) { return "0123456789ABCDEF"[value & 0x0F]; }
+constexpr char upper_hex(unsigned value) {
+    return "0123456789ABCDEF"[value & 0x0F];
+}
 
 }  // namespace
 
 std::string encode_base64(std::string_view bytes) {
     std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
     detail::encode_groups(bytes, out, base64_alphabet, 6, 63);
     if (out.size() % 4 != 0) {
         out.append(4 - out.size() % 4, '=');
@@ -77,17 +90,24 @@ std::string decode_hex(std::string_view text) {
     return out;
 }
 
+// Sized exactly before it is written: each escaped byte takes three
+// characters.
 std::string encode_quoted_printable(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
+    std::size_t size = bytes.size();
+    for (const char c : bytes) {
+        size += escaped(static_cast<unsigned char>(c)) ? 2 : 0;
+    }
+    std::string out(size, '\0');
+    char* o = out.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         if (escaped(byte)) {
-            out += '=';
-            out += upper_hex(byte >> 4);
-            out += upper_hex(byte);
+            o[0] = '=';
+            o[1] = upper_hex(byte >> 4);
+            o[2] = upper_hex(byte);
+            o += 3;
         } else {
-            out += c;
+            *o++ = c;
         }
     }
     return out;

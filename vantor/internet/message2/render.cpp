@@ -32,10 +32,19 @@ std::string rebuilt_content_type(const std::string& stored, const content& body)
     return value.render();
 }
 
+// Base64 of 57-byte chunks in lines of 76 characters. Since 57 bytes make a
+// whole number of base64 groups, a run of chunks encoded at once reads the
+// same as the chunks encoded one by one; the data is encoded a block of
+// chunks at a time and the text cut into lines.
 void append_base64_lines(std::string_view data, std::vector<std::string>& lines) {
+    constexpr std::size_t line_length = base64_chunk / 3 * 4;
+    constexpr std::size_t block = base64_chunk * 4096;
     lines.reserve(lines.size() + data.size() / base64_chunk + 1);
-    for (std::size_t offset = 0; offset < data.size(); offset += base64_chunk) {
-        lines.push_back(translate::encode_base64(data.substr(offset, base64_chunk)));
+    for (std::size_t offset = 0; offset < data.size(); offset += block) {
+        const std::string text = translate::encode_base64(data.substr(offset, block));
+        for (std::size_t start = 0; start < text.size(); start += line_length) {
+            lines.emplace_back(text, start, line_length);
+        }
     }
 }
 

@@ -1,7 +1,6 @@
 // Rendered mail and encoded words read back by Python's email package.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -12,6 +11,7 @@
 #include "vantor/internet/message2/encoded_words.hpp"
 #include "vantor/internet/message2/header_type/unstructured_value_type.hpp"
 #include "vantor/internet/message2/message.hpp"
+#include "tests/peer/python.hpp"
 #include "vantor/unicode/conversion.hpp"
 
 namespace {
@@ -33,19 +33,17 @@ std::string hex(const std::string& bytes) {
 
 std::string utf8_of(const std::u16string& text) { return vantor::unicode::narrow(text, utf8); }
 
-// Runs the reader script and returns what it printed.
+// Runs the reader script on a file holding the input.
 std::string run_reader(const std::string& mode, const std::string& input) {
     const auto path = std::filesystem::temp_directory_path() /
                       ("vantor-mail-" + std::to_string(std::random_device{}()) + ".txt");
     std::ofstream(path, std::ios::binary) << input;
-    const std::string command = "/usr/bin/python3 " READ_MAIL_SCRIPT " " + mode + " " + path.string();
     std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            output.append(buffer, n);
-        }
-        EXPECT_EQ(pclose(pipe), 0) << output;
+    try {
+        output = peer::run_python(READ_MAIL_SCRIPT, {mode, path.string()});
+    } catch (...) {
+        std::filesystem::remove(path);
+        throw;
     }
     std::filesystem::remove(path);
     return output;
@@ -56,28 +54,19 @@ struct read_back {
     std::string body;
 };
 
-std::string unhex(const std::string& text) {
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
-        bytes += static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16));
-    }
-    return bytes;
-}
-
 read_back read_with_python(const message2::message& mail) {
     std::string wire;
     for (const auto& line : mail.render()) {
         wire += line + "\r\n";
     }
     read_back result;
-    std::istringstream output(run_reader("mail", wire));
-    for (std::string line; std::getline(output, line);) {
+    for (const auto& line : peer::lines_of(run_reader("mail", wire))) {
         const auto first = line.find('\t');
         const auto last = line.rfind('\t');
         if (line.starts_with("H\t")) {
-            result.headers.emplace_back(line.substr(2, last - 2), unhex(line.substr(last + 1)));
+            result.headers.emplace_back(line.substr(2, last - 2), peer::from_hex(line.substr(last + 1)));
         } else if (line.starts_with("B\t")) {
-            result.body = unhex(line.substr(first + 1));
+            result.body = peer::from_hex(line.substr(first + 1));
         }
     }
     return result;
