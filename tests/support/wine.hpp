@@ -6,11 +6,19 @@
 namespace test_support {
 
 // The version of Wine ("8.0") when the test runs under Wine; nothing on
-// Linux and on a real Windows. Tests of something that Wine lacks but
-// Windows has skip under Wine and say why:
-//     if (const auto wine = test_support::wine_version()) {
-//         GTEST_SKIP() << "Wine " << *wine << " knows no code page 50220";
-//     }
+// Linux and on a real Windows.
 std::optional<std::string> wine_version();
+
+// Under Wine, the reason to skip a test of something that Wine lacks but
+// Windows has ("Wine 8.0 has no code page 50220"); nothing elsewhere:
+//     if (const auto why = test_support::lacked_by_wine("code page 50220")) {
+//         GTEST_SKIP() << *why;
+//     }
+inline std::optional<std::string> lacked_by_wine(const std::string& what) {
+    if (const auto wine = wine_version()) {
+        return "Wine " + *wine + " has no " + what;
+    }
+    return std::nullopt;
+}
 
 }  // namespace test_support
