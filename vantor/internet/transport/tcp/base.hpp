@@ -1,11 +1,50 @@
 #pragma once
 
+#include <deque>
+#include <string>
+#include <string_view>
+
+#include "vantor/internet/address/base.hpp"
+#include "vantor/internet/transport/base.hpp"
 #include "vantor/internet/transport/errors.hpp"
 
 namespace vantor::internet::transport::tcp {
 
-// Base of the TCP transports. Its nested error classes are the TCP
-// connection errors (tcp::base::connection_refused and so on).
-class base : public connection_errors {};
+// Base of the TCP transports: a stream socket with a byte queue on each
+// side and line-oriented reading and writing. Its nested error classes are
+// the TCP connection errors (tcp::base::connection_refused and so on).
+// Subclasses move the bytes: flush sends the whole write queue, fill
+// receives once into the read queue.
+class base : public transport::base, public connection_errors {
+public:
+    base() = default;
+    ~base() override = default;
+
+    // Creates a stream socket of the family that peer's raw address names.
+    void open(const address::base& peer) override;
+    // Connects to peer's raw address; bounded only by the system.
+    void connect_to(const address::base& peer);
+
+    // Queue the bytes (write_line adds CR LF) and flush at once.
+    void write(std::string_view data);
+    void write_line(std::string_view line);
+
+    // Replaces line with the next line of the read queue, filling it as often
+    // as needed. CR, LF, CR LF and LF CR each end one line; CR CR and LF LF
+    // end two. Bytes after the line stay queued.
+    void read_line(std::string& line);
+
+    virtual void flush() = 0;
+    virtual void fill() = 0;
+
+    // The queued bytes, for looking only.
+    const std::deque<char>& write_buffer() const { return write_buffer_; }
+    const std::deque<char>& read_buffer() const { return read_buffer_; }
+
+protected:
+    // Declared in this order so that the read queue is released first.
+    std::deque<char> write_buffer_;
+    std::deque<char> read_buffer_;
+};
 
 }  // namespace vantor::internet::transport::tcp
