@@ -16,8 +16,8 @@ namespace test_support {
 namespace {
 
 // Bounds every wait of the peer, so that a failing test ends instead of
-// hanging.
-constexpr int wait_limit_ms = 10000;
+// hanging; it is longer than the 30-second receive time-out of a delivery.
+constexpr int wait_limit_ms = 60000;
 
 std::uint16_t bind_loopback(int socket) {
     sockaddr_in address{};
@@ -33,14 +33,19 @@ std::uint16_t bind_loopback(int socket) {
 
 }  // namespace
 
-peer_step send(std::string text) { return {peer_step::action::send, std::move(text), {}}; }
-peer_step pause(std::chrono::milliseconds time) { return {peer_step::action::pause, {}, time}; }
+peer_step send(std::string text) { return {peer_step::action::send, std::move(text), {}, 0}; }
+peer_step pause(std::chrono::milliseconds time) { return {peer_step::action::pause, {}, time, 0}; }
 peer_step await_text(std::string text) {
-    return {peer_step::action::await_text, std::move(text), {}};
+    return {peer_step::action::await_text, std::move(text), {}, 0};
 }
 peer_step await_line() { return await_text("\r\n"); }
-peer_step close_connection() { return {peer_step::action::close, {}, {}}; }
-peer_step reset_connection() { return {peer_step::action::reset, {}, {}}; }
+peer_step await_data_end() {
+    peer_step step = await_text("\r\n.\r\n");
+    step.overlap = 2;
+    return step;
+}
+peer_step close_connection() { return {peer_step::action::close, {}, {}, 0}; }
+peer_step reset_connection() { return {peer_step::action::reset, {}, {}, 0}; }
 
 loopback_peer::loopback_peer(std::vector<peer_step> script) {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -115,7 +120,7 @@ void loopback_peer::run(std::vector<peer_step> script) {
                 std::this_thread::sleep_for(step.time);
                 break;
             case peer_step::action::await_text: {
-                std::size_t from = awaited_end_;
+                std::size_t from = awaited_end_ - std::min(awaited_end_, step.overlap);
                 std::size_t found = received_.find(step.text, from);
                 while (found == std::string::npos) {
                     from = std::max(from, received_.size() - std::min(received_.size(),

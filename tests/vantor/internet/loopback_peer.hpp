@@ -24,12 +24,14 @@ struct peer_step {
     action what;
     std::string text;
     std::chrono::milliseconds time{0};
+    std::size_t overlap = 0;  // await_text: how far the search reaches back
 };
 
 peer_step send(std::string text);
 peer_step pause(std::chrono::milliseconds time);
 peer_step await_text(std::string text);
-peer_step await_line();  // the next CR LF
+peer_step await_line();      // the next CR LF
+peer_step await_data_end();  // CR LF "." CR LF, the CR LF before "." may end the last await
 peer_step close_connection();
 peer_step reset_connection();
 

@@ -52,6 +52,9 @@ void base::read_line(std::string& line) {
             break;
         }
         scanned = read_buffer_.size();
+        if (scanned >= line_limit) {
+            throw transport::generic("Line too long");
+        }
         fill();
     }
     const char end = *terminator;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -29,9 +30,16 @@ public:
     void write(std::string_view data);
     void write_line(std::string_view line);
 
+    // The longest line read_line waits for: far beyond any line a real
+    // peer sends, it keeps a peer that never ends its line from filling
+    // memory.
+    static constexpr std::size_t line_limit = 1 << 20;
+
     // Replaces line with the next line of the read queue, filling it as often
     // as needed. CR, LF, CR LF and LF CR each end one line; CR CR and LF LF
-    // end two. Bytes after the line stay queued.
+    // end two. Bytes after the line stay queued. Raises transport::generic
+    // with "Line too long" when line_limit bytes arrived without a line end;
+    // they stay queued.
     void read_line(std::string& line);
 
     virtual void flush() = 0;

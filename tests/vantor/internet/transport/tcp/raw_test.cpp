@@ -116,6 +116,23 @@ TEST_F(tcp_raw, line_without_end_stays_in_the_read_buffer) {
     EXPECT_EQ(kept, "partial");
 }
 
+TEST_F(tcp_raw, endless_line_is_cut_off_at_the_limit) {
+    loopback_peer peer({send(std::string(raw::line_limit + 100000, 'x'))});
+    connect(peer.port());
+    std::string line = "kept";
+    try {
+        transport_.read_line(line);
+        FAIL() << "an endless line was taken";
+    } catch (const raw::connection_failed&) {
+        FAIL() << "not the limit";
+    } catch (const transport::generic& error) {
+        EXPECT_STREQ(error.message(), "Line too long");
+    }
+    EXPECT_EQ(line, "kept");
+    EXPECT_GE(transport_.read_buffer().size(), raw::line_limit);
+    EXPECT_LT(transport_.read_buffer().size(), raw::line_limit + raw::receive_chunk);
+}
+
 TEST_F(tcp_raw, receive_time_out_is_connection_timed_out) {
     loopback_peer peer({send("x\n")});
     connect(peer.port());
