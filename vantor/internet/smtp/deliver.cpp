@@ -1,5 +1,7 @@
 #include "vantor/internet/smtp/deliver.hpp"
 
+#include <utility>
+
 #include "platform/sockets.hpp"
 #include "vantor/format.hpp"
 #include "vantor/internet/smtp/errors.hpp"
@@ -15,7 +17,7 @@ constexpr std::int32_t go_ahead = 354;
 
 // The message lines leave in writes of about this size; the bytes on the
 // wire are those of one write_line a line.
-constexpr std::size_t data_chunk = 1 << 16;
+constexpr std::size_t data_chunk = 1 << 18;
 
 // Writes every line with CR LF, a leading dot doubled.
 void send_lines(transport::tcp::base& transport, const std::vector<std::string>& lines) {
@@ -28,11 +30,12 @@ void send_lines(transport::tcp::base& transport, const std::vector<std::string>&
         chunk += line;
         chunk += "\r\n";
         if (chunk.size() >= data_chunk) {
-            transport.write(chunk);
+            transport.write(std::move(chunk));
             chunk.clear();
+            chunk.reserve(data_chunk);
         }
     }
-    transport.write(chunk);
+    transport.write(std::move(chunk));
 }
 
 }  // namespace

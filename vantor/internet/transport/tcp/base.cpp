@@ -1,7 +1,8 @@
 #include "vantor/internet/transport/tcp/base.hpp"
 
-#include <algorithm>
 #include <cstring>
+#include <string_view>
+#include <utility>
 
 #include "vantor/internet/transport/call_errors.hpp"
 
@@ -13,6 +14,8 @@ namespace {
 
 constexpr char cr = '\r';
 constexpr char lf = '\n';
+
+constexpr std::string_view line_ends = "\r\n";
 
 bool is_line_end(char byte) { return byte == cr || byte == lf; }
 
@@ -30,25 +33,24 @@ void base::connect_to(const address::base& peer) {
     check(connect_errors, sockets::connect(handle_, peer.native(), peer.native_size()));
 }
 
-void base::write(std::string_view data) {
-    write_buffer_.insert(write_buffer_.end(), data.begin(), data.end());
+void base::write(std::string data) {
+    write_buffer_.append(std::move(data));
     flush();
 }
 
-void base::write_line(std::string_view line) {
-    write_buffer_.insert(write_buffer_.end(), line.begin(), line.end());
-    write_buffer_.push_back(cr);
-    write_buffer_.push_back(lf);
+void base::write_line(std::string line) {
+    line += cr;
+    line += lf;
+    write_buffer_.append(std::move(line));
     flush();
 }
 
 void base::read_line(std::string& line) {
     std::size_t scanned = 0;
-    auto terminator = read_buffer_.end();
+    std::size_t terminator = byte_queue::npos;
     for (;;) {
-        terminator = std::find_if(read_buffer_.begin() + static_cast<std::ptrdiff_t>(scanned),
-                                  read_buffer_.end(), is_line_end);
-        if (terminator != read_buffer_.end()) {
+        terminator = read_buffer_.find_first_of(line_ends, scanned);
+        if (terminator != byte_queue::npos) {
             break;
         }
         scanned = read_buffer_.size();
@@ -57,9 +59,10 @@ void base::read_line(std::string& line) {
         }
         fill();
     }
-    const char end = *terminator;
-    line.assign(read_buffer_.begin(), terminator);
-    read_buffer_.erase(read_buffer_.begin(), terminator + 1);
+    line = read_buffer_.copy_front(terminator);
+    read_buffer_.pop_front(terminator);
+    const char end = read_buffer_.front();
+    read_buffer_.pop_front();
     // The byte after the terminator decides whether it is half of a pair.
     if (read_buffer_.empty()) {
         fill();

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
 #include <string>
-#include <string_view>
 
 #include "vantor/internet/address/base.hpp"
 #include "vantor/internet/transport/base.hpp"
 #include "vantor/internet/transport/errors.hpp"
+#include "vantor/internet/transport/tcp/byte_queue.hpp"
 
 namespace vantor::internet::transport::tcp {
 
@@ -27,8 +26,8 @@ public:
     void connect_to(const address::base& peer);
 
     // Queue the bytes (write_line adds CR LF) and flush at once.
-    void write(std::string_view data);
-    void write_line(std::string_view line);
+    void write(std::string data);
+    void write_line(std::string line);
 
     // The longest line read_line waits for: far beyond any line a real
     // peer sends, it keeps a peer that never ends its line from filling
@@ -46,13 +45,13 @@ public:
     virtual void fill() = 0;
 
     // The queued bytes, for looking only.
-    const std::deque<char>& write_buffer() const { return write_buffer_; }
-    const std::deque<char>& read_buffer() const { return read_buffer_; }
+    const byte_queue& write_buffer() const { return write_buffer_; }
+    const byte_queue& read_buffer() const { return read_buffer_; }
 
 protected:
     // Declared in this order so that the read queue is released first.
-    std::deque<char> write_buffer_;
-    std::deque<char> read_buffer_;
+    byte_queue write_buffer_;
+    byte_queue read_buffer_;
 };
 
 }  // namespace vantor::internet::transport::tcp

@@ -15,15 +15,14 @@ void raw::flush() {
     }
     // The queue is emptied before sending: bytes of a failed send are lost
     // with the error.
-    const std::string block(write_buffer_.begin(), write_buffer_.end());
-    std::deque<char>().swap(write_buffer_);
+    const std::string block = write_buffer_.take_all();
     send_all(block.data(), block.size());
 }
 
 void raw::fill() {
     std::array<char, receive_chunk> block{};
     const std::int32_t count = receive(block.data(), receive_chunk);
-    read_buffer_.insert(read_buffer_.end(), block.begin(), block.begin() + count);
+    read_buffer_.append(std::string(block.data(), static_cast<std::size_t>(count)));
 }
 
 std::int32_t raw::receive(char* buffer, std::int32_t size) {
