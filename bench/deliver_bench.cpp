@@ -28,8 +28,7 @@ std::vector<std::string> rendered_mail() {
                                       "To: \"Installation Support\" <support@example.com>",
                                       "Content-Transfer-Encoding: base64",
                                       "Content-Type: text/plain; charset=\"utf-8\"", ""};
-    const std::string alphabet =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::size_t size = 0;
     for (std::size_t i = 0; size < mail_size; ++i) {
         std::string line(76, 'A');
@@ -122,8 +121,8 @@ private:
             const std::string_view received(buffer.data(), static_cast<std::size_t>(count));
             if (data) {
                 // The last bytes so far, the CR LF of DATA included.
-                pending.append(received.substr(received.size() -
-                                               std::min(received.size(), data_end.size())));
+                pending.append(
+                    received.substr(received.size() - std::min(received.size(), data_end.size())));
                 pending.erase(0, pending.size() - std::min(pending.size(), data_end.size()));
                 if (pending == data_end) {
                     data = false;

@@ -23,7 +23,7 @@ constexpr handle invalid_handle = ~handle{0};
 constexpr std::int32_t family_inet = 2;  // AF_INET
 constexpr std::int32_t type_stream = 1;  // SOCK_STREAM
 
-constexpr std::int32_t level_socket = 0xffff;         // SOL_SOCKET
+constexpr std::int32_t level_socket = 0xffff;            // SOL_SOCKET
 constexpr std::int32_t option_receive_timeout = 0x1006;  // SO_RCVTIMEO, milliseconds
 constexpr std::int32_t option_send_timeout = 0x1005;     // SO_SNDTIMEO, milliseconds
 constexpr std::int32_t option_keep_alive = 0x0008;       // SO_KEEPALIVE
@@ -32,11 +32,11 @@ constexpr std::int32_t option_receive_buffer = 0x1002;   // SO_RCVBUF
 constexpr std::int32_t level_tcp = 6;                    // IPPROTO_TCP
 constexpr std::int32_t option_no_delay = 0x0001;         // TCP_NODELAY
 
-constexpr std::int32_t lookup_no_fqdn = 0x01;         // NI_NOFQDN
-constexpr std::int32_t lookup_numeric_host = 0x02;    // NI_NUMERICHOST
-constexpr std::int32_t lookup_name_required = 0x04;   // NI_NAMEREQD
-constexpr std::int32_t lookup_numeric_service = 0x08; // NI_NUMERICSERV
-constexpr std::int32_t lookup_datagram = 0x10;        // NI_DGRAM
+constexpr std::int32_t lookup_no_fqdn = 0x01;          // NI_NOFQDN
+constexpr std::int32_t lookup_numeric_host = 0x02;     // NI_NUMERICHOST
+constexpr std::int32_t lookup_name_required = 0x04;    // NI_NAMEREQD
+constexpr std::int32_t lookup_numeric_service = 0x08;  // NI_NUMERICSERV
+constexpr std::int32_t lookup_datagram = 0x10;         // NI_DGRAM
 
 // The 16 bytes of an IPv4 socket address, laid out as the system's
 // sockaddr_in: family in host order, port and address in network order.
@@ -85,10 +85,10 @@ status::code close(handle socket);
 
 // One entry of a resolver result, in the resolver's order.
 struct resolved_address {
-    std::int32_t family = 0;           // the system's address family
+    std::int32_t family = 0;  // the system's address family
     std::int32_t socket_type = 0;
     std::int32_t protocol = 0;
-    std::vector<std::byte> address;    // the raw socket address
+    std::vector<std::byte> address;  // the raw socket address
 };
 
 // Resolves a host name or numeric address with no service name and no hints

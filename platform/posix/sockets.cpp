@@ -12,6 +12,7 @@
 #include <climits>
 #include <cstring>
 
+#include "platform/address_list.hpp"
 #include "platform/posix/translation.hpp"
 
 namespace platform::sockets {
@@ -23,13 +24,17 @@ static_assert(AF_INET == family_inet && SOCK_STREAM == type_stream);
 // Active starts, counted as Windows Sockets counts WSAStartup and WSACleanup.
 std::atomic<int> active_starts{0};
 
-bool started() { return active_starts.load() > 0; }
+bool started() {
+    return active_starts.load() > 0;
+}
 
 int native_socket(handle socket) {
     return socket > static_cast<handle>(INT_MAX) ? -1 : static_cast<int>(socket);
 }
 
-status::code last_error() { return posix::translate_errno(errno); }
+status::code last_error() {
+    return posix::translate_errno(errno);
+}
 
 }  // namespace
 
@@ -159,23 +164,8 @@ status::code resolve(const std::string& host, std::vector<resolved_address>& ent
     if (result != 0) {
         return posix::translate_lookup_error(result, errno);
     }
-    status::code outcome = status::success;
-    try {
-        for (const addrinfo* entry = list; entry != nullptr; entry = entry->ai_next) {
-            const auto* bytes = reinterpret_cast<const std::byte*>(entry->ai_addr);
-            resolved_address copy;
-            copy.family = entry->ai_family;
-            copy.socket_type = entry->ai_socktype;
-            copy.protocol = entry->ai_protocol;
-            if (bytes != nullptr) {
-                copy.address.assign(bytes, bytes + entry->ai_addrlen);
-            }
-            entries.push_back(std::move(copy));
-        }
-    } catch (...) {
-        entries.clear();
-        outcome = status::wsa_not_enough_memory;
-    }
+    const status::code outcome =
+        copy_address_list(list, entries) ? status::success : status::wsa_not_enough_memory;
     ::freeaddrinfo(list);
     return outcome;
 }
@@ -190,9 +180,9 @@ status::code host_name(const std::byte* address, std::int32_t size, std::int32_t
     }
     char buffer[1025]{};
     errno = 0;
-    const int result = ::getnameinfo(reinterpret_cast<const sockaddr*>(address),
-                                     static_cast<socklen_t>(size), buffer, sizeof buffer, nullptr,
-                                     0, posix::translate_lookup_flags(flags));
+    const int result =
+        ::getnameinfo(reinterpret_cast<const sockaddr*>(address), static_cast<socklen_t>(size),
+                      buffer, sizeof buffer, nullptr, 0, posix::translate_lookup_flags(flags));
     if (result != 0) {
         return posix::translate_lookup_error(result, errno);
     }

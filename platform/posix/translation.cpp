@@ -61,17 +61,17 @@ constexpr code_row errno_rows[] = {
 
 // getaddrinfo/getnameinfo result -> Windows Sockets code.
 constexpr code_row lookup_rows[] = {
-    {EAI_NONAME, status::wsa_host_not_found},        // 0x2af9
-    {EAI_AGAIN, status::wsa_try_again},              // 0x2afa
-    {EAI_FAIL, status::wsa_no_recovery},             // 0x2afb
-    {EAI_NODATA, status::wsa_no_data},               // 0x2afc
-    {EAI_ADDRFAMILY, status::wsa_no_data},           // 0x2afc
-    {EAI_SERVICE, status::wsa_type_not_found},       // 0x277d
-    {EAI_FAMILY, status::wsa_eafnosupport},          // 0x273f
-    {EAI_SOCKTYPE, status::wsa_esocktnosupport},     // 0x273c
-    {EAI_BADFLAGS, status::wsa_einval},              // 0x2726
-    {EAI_OVERFLOW, status::wsa_efault},              // 0x271e
-    {EAI_MEMORY, status::wsa_not_enough_memory},     // 0x0008
+    {EAI_NONAME, status::wsa_host_not_found},     // 0x2af9
+    {EAI_AGAIN, status::wsa_try_again},           // 0x2afa
+    {EAI_FAIL, status::wsa_no_recovery},          // 0x2afb
+    {EAI_NODATA, status::wsa_no_data},            // 0x2afc
+    {EAI_ADDRFAMILY, status::wsa_no_data},        // 0x2afc
+    {EAI_SERVICE, status::wsa_type_not_found},    // 0x277d
+    {EAI_FAMILY, status::wsa_eafnosupport},       // 0x273f
+    {EAI_SOCKTYPE, status::wsa_esocktnosupport},  // 0x273c
+    {EAI_BADFLAGS, status::wsa_einval},           // 0x2726
+    {EAI_OVERFLOW, status::wsa_efault},           // 0x271e
+    {EAI_MEMORY, status::wsa_not_enough_memory},  // 0x0008
 };
 
 // gethostbyname's h_errno -> Windows Sockets code.
@@ -88,11 +88,11 @@ struct flag_row {
 };
 
 constexpr flag_row lookup_flag_rows[] = {
-    {sockets::lookup_no_fqdn, NI_NOFQDN},                // 0x01
-    {sockets::lookup_numeric_host, NI_NUMERICHOST},      // 0x02
-    {sockets::lookup_name_required, NI_NAMEREQD},        // 0x04
-    {sockets::lookup_numeric_service, NI_NUMERICSERV},   // 0x08
-    {sockets::lookup_datagram, NI_DGRAM},                // 0x10
+    {sockets::lookup_no_fqdn, NI_NOFQDN},               // 0x01
+    {sockets::lookup_numeric_host, NI_NUMERICHOST},     // 0x02
+    {sockets::lookup_name_required, NI_NAMEREQD},       // 0x04
+    {sockets::lookup_numeric_service, NI_NUMERICSERV},  // 0x08
+    {sockets::lookup_datagram, NI_DGRAM},               // 0x10
 };
 
 struct option_row {
@@ -122,7 +122,9 @@ status::code look_up(const code_row (&rows)[N], int native) {
 
 }  // namespace
 
-status::code translate_errno(int error) { return look_up(errno_rows, error); }
+status::code translate_errno(int error) {
+    return look_up(errno_rows, error);
+}
 
 status::code translate_lookup_error(int error, int system_error) {
     if (error == 0) {
@@ -134,7 +136,9 @@ status::code translate_lookup_error(int error, int system_error) {
     return look_up(lookup_rows, error);
 }
 
-status::code translate_host_error(int error) { return look_up(host_error_rows, error); }
+status::code translate_host_error(int error) {
+    return look_up(host_error_rows, error);
+}
 
 int translate_lookup_flags(std::int32_t flags) {
     int native = 0;

@@ -1,14 +1,16 @@
 #include "platform/sockets.hpp"
 
 // winsock2.h must come before windows.h.
+#include <windows.h>
 #include <winsock2.h>
 #include <ws2tcpip.h>
-#include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+
+#include "platform/address_list.hpp"
 
 // Windows Sockets itself: every code passes through unchanged.
 namespace platform::sockets {
@@ -210,9 +212,13 @@ const resolver_functions& resolver() {
     return functions;
 }
 
-SOCKET native_socket(handle socket) { return static_cast<SOCKET>(socket); }
+SOCKET native_socket(handle socket) {
+    return static_cast<SOCKET>(socket);
+}
 
-status::code result_of(int result) { return result == SOCKET_ERROR ? WSAGetLastError() : 0; }
+status::code result_of(int result) {
+    return result == SOCKET_ERROR ? WSAGetLastError() : 0;
+}
 
 }  // namespace
 
@@ -224,7 +230,9 @@ status::code start(std::uint16_t version, start_record& record) {
     return result;
 }
 
-status::code stop() { return result_of(WSACleanup()); }
+status::code stop() {
+    return result_of(WSACleanup());
+}
 
 status::code open(std::int32_t family, std::int32_t type, std::int32_t protocol, handle& result) {
     const SOCKET socket = ::socket(family, type, protocol);
@@ -233,8 +241,8 @@ status::code open(std::int32_t family, std::int32_t type, std::int32_t protocol,
 }
 
 status::code connect(handle socket, const std::byte* address, std::int32_t size) {
-    return result_of(::connect(native_socket(socket), reinterpret_cast<const sockaddr*>(address),
-                               size));
+    return result_of(
+        ::connect(native_socket(socket), reinterpret_cast<const sockaddr*>(address), size));
 }
 
 status::code set_option(handle socket, std::int32_t level, std::int32_t name, std::int32_t value) {
@@ -254,7 +262,9 @@ status::code receive(handle socket, char* data, std::int32_t size, std::int32_t&
     return result_of(result);
 }
 
-status::code close(handle socket) { return result_of(::closesocket(native_socket(socket))); }
+status::code close(handle socket) {
+    return result_of(::closesocket(native_socket(socket)));
+}
 
 status::code resolve(const std::string& host, std::vector<resolved_address>& entries) {
     entries.clear();
@@ -264,23 +274,7 @@ status::code resolve(const std::string& host, std::vector<resolved_address>& ent
     if (result != 0) {
         return result;
     }
-    status::code outcome = 0;
-    try {
-        for (const addrinfo* entry = list; entry != nullptr; entry = entry->ai_next) {
-            const auto* bytes = reinterpret_cast<const std::byte*>(entry->ai_addr);
-            resolved_address copy;
-            copy.family = entry->ai_family;
-            copy.socket_type = entry->ai_socktype;
-            copy.protocol = entry->ai_protocol;
-            if (bytes != nullptr) {
-                copy.address.assign(bytes, bytes + entry->ai_addrlen);
-            }
-            entries.push_back(std::move(copy));
-        }
-    } catch (...) {
-        entries.clear();
-        outcome = WSA_NOT_ENOUGH_MEMORY;
-    }
+    const status::code outcome = copy_address_list(list, entries) ? 0 : WSA_NOT_ENOUGH_MEMORY;
     resolver().free_address_info(list);
     return outcome;
 }
@@ -288,9 +282,8 @@ status::code resolve(const std::string& host, std::vector<resolved_address>& ent
 status::code host_name(const std::byte* address, std::int32_t size, std::int32_t flags,
                        std::string& name) {
     char buffer[1025]{};
-    const int result =
-        resolver().get_name_info(reinterpret_cast<const sockaddr*>(address), size, buffer,
-                                 sizeof buffer, nullptr, 0, flags);
+    const int result = resolver().get_name_info(reinterpret_cast<const sockaddr*>(address), size,
+                                                buffer, sizeof buffer, nullptr, 0, flags);
     WSASetLastError(result);
     if (result != 0) {
         return WSAGetLastError();

@@ -17,7 +17,8 @@ void check(const call_errors& table, platform::status::code code) {
             return;
         }
     }
-    table.fallback(format("%s() returned status 0x%.8x", call.c_str(), static_cast<unsigned>(code)));
+    table.fallback(
+        format("%s() returned status 0x%.8x", call.c_str(), static_cast<unsigned>(code)));
 }
 
 }  // namespace vantor::internet

@@ -103,7 +103,8 @@ constexpr transport_row transport_rows[] = {
     {10038, other, not_socket, not_socket, not_socket, ignored, not_socket},
     {10048, other, in_use, other, other, other, other},
     {10049, other, not_valid, other, other, other, other},
-    {10050, env_not_ready, env_not_ready, env_not_ready, env_not_ready, env_not_ready, env_not_ready},
+    {10050, env_not_ready, env_not_ready, env_not_ready, env_not_ready, env_not_ready,
+     env_not_ready},
     {10051, other, net_unreach, other, other, other, other},
     {10052, other, other, reset, reset, other, other},
     {10053, other, other, aborted, aborted, other, other},
@@ -131,36 +132,38 @@ TEST(call_errors, transport_calls_cell_by_cell) {
     }
 }
 
-struct environment_row {
+// Two calls' tables side by side.
+struct pair_row {
     int code;
-    std::string_view start, stop;
+    std::string_view first, second;
 };
 
-constexpr environment_row environment_rows[] = {
-    {10091, env_not_ready, other},
-    {10092, "internet.environment.version_not_supported", other},
-    {10050, other, env_failed},
-    {10093, other, ignored},
+template <std::size_t N>
+void expect_pair(const pair_row (&rows)[N], const call_errors& first, const call_errors& second,
+                 std::string_view fallback_path) {
+    for (const pair_row& row : rows) {
+        expect_cell(first, fallback_path, row.code, row.first);
+        expect_cell(second, fallback_path, row.code, row.second);
+    }
+}
+
+// WSAStartup and WSACleanup.
+constexpr pair_row environment_rows[] = {
+    {10091, env_not_ready, other}, {10092, "internet.environment.version_not_supported", other},
+    {10050, other, env_failed},    {10093, other, ignored},
     {10067, other, other},
 };
 
 TEST(call_errors, start_and_stop_cell_by_cell) {
     namespace environment = vantor::internet::environment;
-    constexpr std::string_view generic = "internet.environment";
-    for (const environment_row& row : environment_rows) {
-        expect_cell(environment::start_errors, generic, row.code, row.start);
-        expect_cell(environment::stop_errors, generic, row.code, row.stop);
-    }
+    expect_pair(environment_rows, environment::start_errors, environment::stop_errors,
+                "internet.environment");
 }
-
-struct lookup_row {
-    int code;
-    std::string_view resolve, reverse;
-};
 
 constexpr std::string_view host_not_found = "internet.address.host_not_found";
 
-constexpr lookup_row lookup_rows[] = {
+// getaddrinfo and getnameinfo.
+constexpr pair_row lookup_rows[] = {
     {10093, env_not_ready, env_not_ready},
     {10109, "internet.address.service_not_found", other},
     {11001, host_not_found, host_not_found},
@@ -172,11 +175,8 @@ constexpr lookup_row lookup_rows[] = {
 
 TEST(call_errors, resolution_and_reverse_lookup_cell_by_cell) {
     namespace address = vantor::internet::address;
-    constexpr std::string_view generic = "internet.address";
-    for (const lookup_row& row : lookup_rows) {
-        expect_cell(address::resolve_errors, generic, row.code, row.resolve);
-        expect_cell(address::reverse_lookup_errors, generic, row.code, row.reverse);
-    }
+    expect_pair(lookup_rows, address::resolve_errors, address::reverse_lookup_errors,
+                "internet.address");
 }
 
 }  // namespace

@@ -33,19 +33,29 @@ std::uint16_t bind_loopback(int socket) {
 
 }  // namespace
 
-peer_step send(std::string text) { return {peer_step::action::send, std::move(text), {}, 0}; }
-peer_step pause(std::chrono::milliseconds time) { return {peer_step::action::pause, {}, time, 0}; }
+peer_step send(std::string text) {
+    return {peer_step::action::send, std::move(text), {}, 0};
+}
+peer_step pause(std::chrono::milliseconds time) {
+    return {peer_step::action::pause, {}, time, 0};
+}
 peer_step await_text(std::string text) {
     return {peer_step::action::await_text, std::move(text), {}, 0};
 }
-peer_step await_line() { return await_text("\r\n"); }
+peer_step await_line() {
+    return await_text("\r\n");
+}
 peer_step await_data_end() {
     peer_step step = await_text("\r\n.\r\n");
     step.overlap = 2;
     return step;
 }
-peer_step close_connection() { return {peer_step::action::close, {}, {}, 0}; }
-peer_step reset_connection() { return {peer_step::action::reset, {}, {}, 0}; }
+peer_step close_connection() {
+    return {peer_step::action::close, {}, {}, 0};
+}
+peer_step reset_connection() {
+    return {peer_step::action::reset, {}, {}, 0};
+}
 
 loopback_peer::loopback_peer(std::vector<peer_step> script) {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -123,8 +133,8 @@ void loopback_peer::run(std::vector<peer_step> script) {
                 std::size_t from = awaited_end_ - std::min(awaited_end_, step.overlap);
                 std::size_t found = received_.find(step.text, from);
                 while (found == std::string::npos) {
-                    from = std::max(from, received_.size() - std::min(received_.size(),
-                                                                       step.text.size()));
+                    from = std::max(
+                        from, received_.size() - std::min(received_.size(), step.text.size()));
                     if (!read_some(connection)) {
                         open = false;
                         break;
@@ -160,6 +170,8 @@ refusing_port::refusing_port() {
     port_ = bind_loopback(socket_);
 }
 
-refusing_port::~refusing_port() { ::close(socket_); }
+refusing_port::~refusing_port() {
+    ::close(socket_);
+}
 
 }  // namespace test_support

@@ -20,10 +20,16 @@ int compare(const base& left, const base& right) {
 
 }  // namespace
 
-bool base::operator==(const base& other) const { return compare(*this, other) == 0; }
+bool base::operator==(const base& other) const {
+    return compare(*this, other) == 0;
+}
 
-bool base::operator!=(const base& other) const { return compare(*this, other) != 0; }
+bool base::operator!=(const base& other) const {
+    return compare(*this, other) != 0;
+}
 
-bool base::operator<(const base& other) const { return compare(*this, other) < 0; }
+bool base::operator<(const base& other) const {
+    return compare(*this, other) < 0;
+}
 
 }  // namespace vantor::internet::address

@@ -34,11 +34,17 @@ void ip4::assign(const std::byte* address, std::int32_t size) {
     std::memcpy(&address_, address, inet_size);
 }
 
-std::byte* ip4::native() { return reinterpret_cast<std::byte*>(&address_); }
+std::byte* ip4::native() {
+    return reinterpret_cast<std::byte*>(&address_);
+}
 
-const std::byte* ip4::native() const { return reinterpret_cast<const std::byte*>(&address_); }
+const std::byte* ip4::native() const {
+    return reinterpret_cast<const std::byte*>(&address_);
+}
 
-std::int32_t ip4::native_size() const { return inet_size; }
+std::int32_t ip4::native_size() const {
+    return inet_size;
+}
 
 std::string ip4::name(std::int32_t flags) const {
     std::string host;

@@ -8,7 +8,9 @@ namespace {
 constexpr std::uint16_t requested_version = 0x0101;
 }  // namespace
 
-scope::scope() { check(start_errors, platform::sockets::start(requested_version, record_)); }
+scope::scope() {
+    check(start_errors, platform::sockets::start(requested_version, record_));
+}
 
 scope::~scope() {
     try {
@@ -18,6 +20,8 @@ scope::~scope() {
     }
 }
 
-void scope::stop() { check(stop_errors, platform::sockets::stop()); }
+void scope::stop() {
+    check(stop_errors, platform::sockets::stop());
+}
 
 }  // namespace vantor::internet::environment

@@ -52,8 +52,8 @@ void deliver(const std::string& client_domain, const address::base& server,
     transport::tcp::raw transport;
     transport.open(server);
     transport.connect_to(server);
-    transport.set_option(platform::sockets::level_socket,
-                         platform::sockets::option_receive_timeout, receive_timeout_ms);
+    transport.set_option(platform::sockets::level_socket, platform::sockets::option_receive_timeout,
+                         receive_timeout_ms);
 
     std::vector<std::string> texts;
     read_reply(transport, texts);

@@ -33,9 +33,7 @@ TEST(scope, starts_for_its_lifetime) {
 
 TEST(scope, nested_scopes_are_counted) {
     environment::scope outer;
-    {
-        environment::scope inner;
-    }
+    { environment::scope inner; }
     EXPECT_TRUE(subsystem_started());
 }
 

@@ -50,9 +50,15 @@ script good_steps(int from, int to) {
     return result;
 }
 
-script good_server() { return good_steps(0, 7); }
-script good_server_from(int from) { return good_steps(from, 7); }
-script good_server_until(int to) { return good_steps(0, to); }
+script good_server() {
+    return good_steps(0, 7);
+}
+script good_server_from(int from) {
+    return good_steps(from, 7);
+}
+script good_server_until(int to) {
+    return good_steps(0, to);
+}
 
 script operator+(script first, const script& second) {
     first.insert(first.end(), second.begin(), second.end());
@@ -62,8 +68,8 @@ script operator+(script first, const script& second) {
 class deliver : public ::testing::Test {
 protected:
     // Delivers to the peer; returns the error that left deliver, if any.
-    std::optional<std::string> run(loopback_peer& peer, const lines& message = {"Subject: x", "",
-                                                                               "body"}) {
+    std::optional<std::string> run(loopback_peer& peer,
+                                   const lines& message = {"Subject: x", "", "body"}) {
         const vantor::internet::address::ip4 server("127.0.0.1", peer.port());
         try {
             smtp::deliver("installer", server, recipient, "", message);
@@ -134,20 +140,20 @@ TEST_F(deliver, greeting_failure) {
 }
 
 TEST_F(deliver, other_replies_before_354_are_skipped) {
-    loopback_peer peer(good_server_until(4) +
-                       script{await_line(), send("250 hmm\r\n"), pause(20ms),
-                              send("150 wait\r\n354 go\r\n")} +
-                       good_server_from(6));
+    loopback_peer peer(
+        good_server_until(4) +
+        script{await_line(), send("250 hmm\r\n"), pause(20ms), send("150 wait\r\n354 go\r\n")} +
+        good_server_from(6));
     EXPECT_EQ(run(peer), std::nullopt);
     EXPECT_EQ(peer.received(), envelope + "Subject: x\r\n\r\nbody\r\n" + closing);
 }
 
 TEST_F(deliver, any_reply_but_4xx_and_5xx_counts_as_success) {
-    loopback_peer peer(script{send("220 ready\r\n"), await_line(), send("250 ok\r\n"),
-                              await_line(), send("abc flushed\r\n"), await_line(),
-                              send("199\r\n"), await_line(), send("3xx sure\r\n"), await_line(),
-                              send("354 go\r\n"), await_data_end(), send("x0y\r\n"),
-                              await_line(), send("000 bye\r\n")});
+    loopback_peer peer(script{send("220 ready\r\n"), await_line(), send("250 ok\r\n"), await_line(),
+                              send("abc flushed\r\n"), await_line(), send("199\r\n"), await_line(),
+                              send("3xx sure\r\n"), await_line(), send("354 go\r\n"),
+                              await_data_end(), send("x0y\r\n"), await_line(),
+                              send("000 bye\r\n")});
     EXPECT_EQ(run(peer), std::nullopt);
 }
 

@@ -19,10 +19,10 @@ using texts = std::vector<std::string>;
 
 struct reply_case {
     const char* name;
-    std::string received;     // what the server sends
-    int code;                 // returned code, when no error is expected
+    std::string received;  // what the server sends
+    int code;              // returned code, when no error is expected
     texts expected_texts;
-    const char* error_path;   // code path of the expected error, or nullptr
+    const char* error_path;  // code path of the expected error, or nullptr
     std::string error_message;
 };
 
@@ -69,9 +69,17 @@ const reply_case reply_cases[] = {
     {"lf_line_ends", "220-x\n220 y\n", 220, {"x", "y"}, nullptr, ""},
     {"most_continuation_lines", continuation_lines(128) + "250 ok\r\n", 250,
      with(numbered_texts(128), "ok"), nullptr, ""},
-    {"excess_continuation_lines", continuation_lines(129) + "250 ok\r\n", 0, {}, generic,
+    {"excess_continuation_lines",
+     continuation_lines(129) + "250 ok\r\n",
+     0,
+     {},
+     generic,
      "Excess response: 250-line 129"},
-    {"wrong_separator_beats_excess", continuation_lines(128) + "250+x\r\n", 0, {}, generic,
+    {"wrong_separator_beats_excess",
+     continuation_lines(128) + "250+x\r\n",
+     0,
+     {},
+     generic,
      "Invalid character: 250+x"},
 };
 

@@ -17,15 +17,16 @@ constexpr char lf = '\n';
 
 constexpr std::string_view line_ends = "\r\n";
 
-bool is_line_end(char byte) { return byte == cr || byte == lf; }
+bool is_line_end(char byte) {
+    return byte == cr || byte == lf;
+}
 
 }  // namespace
 
 void base::open(const address::base& peer) {
     std::uint16_t family = 0;
     std::memcpy(&family, peer.native(), sizeof family);
-    const platform::status::code result =
-        sockets::open(family, sockets::type_stream, 0, handle_);
+    const platform::status::code result = sockets::open(family, sockets::type_stream, 0, handle_);
     check(socket_errors, result);
 }
 
@@ -67,8 +68,7 @@ void base::read_line(std::string& line) {
     if (read_buffer_.empty()) {
         fill();
     }
-    if (!read_buffer_.empty() && is_line_end(read_buffer_.front()) &&
-        read_buffer_.front() != end) {
+    if (!read_buffer_.empty() && is_line_end(read_buffer_.front()) && read_buffer_.front() != end) {
         read_buffer_.pop_front();
     }
 }

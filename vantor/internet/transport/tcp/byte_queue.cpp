@@ -13,7 +13,9 @@ void byte_queue::append(std::string bytes) {
     blocks_.push_back(std::move(bytes));
 }
 
-char byte_queue::front() const { return blocks_.front()[offset_]; }
+char byte_queue::front() const {
+    return blocks_.front()[offset_];
+}
 
 void byte_queue::pop_front(std::size_t count) {
     count = std::min(count, size_);

@@ -4,8 +4,8 @@
 
 #include <chrono>
 #include <optional>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/sockets.hpp"
@@ -88,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
                       packet_case{"lf_cr", {"x\n\ry\r\n", "z\r\n"}, {"x", "y", "z"}},
                       packet_case{"cr_cr_lf", {"x\r\r\n", "z\r\n"}, {"x", "", "z"}},
                       packet_case{"lf_lf", {"x\n\n", "z\r\n"}, {"x", "", "z"}},
-                      packet_case{"byte_by_byte", {"a", "b", "\r", "\n", "c", "\n", "\r"}, {"ab", "c"}},
+                      packet_case{
+                          "byte_by_byte", {"a", "b", "\r", "\n", "c", "\n", "\r"}, {"ab", "c"}},
                       packet_case{"final_lf_then_more", {"x\n", "y\r\n"}, {"x", "y"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
