@@ -1,0 +1,192 @@
+#include "vantor/unicode/conversion.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <string>
+
+namespace {
+
+namespace unicode = vantor::unicode;
+using unicode::narrow;
+using unicode::widen;
+
+TEST(conversion, empty_text_needs_no_valid_page) {
+    EXPECT_EQ(narrow(u"", 28590), "");
+    EXPECT_EQ(widen("", 28590), u"");
+    EXPECT_EQ(narrow(u"", 12345678), "");
+}
+
+TEST(conversion, identity_page_maps_bytes_to_units) {
+    EXPECT_EQ(narrow(u"A\u00E9", unicode::identity_codepage), "A\xE9");
+    EXPECT_EQ(widen("A\xE9", unicode::identity_codepage), u"A\u00E9");
+    std::string all(256, '\0');
+    for (int b = 0; b < 256; ++b) {
+        all[static_cast<std::size_t>(b)] = static_cast<char>(b);
+    }
+    EXPECT_EQ(narrow(widen(all, -1), -1), all);
+    EXPECT_THROW(narrow(u"a\u0100", -1), unicode::unmappable_character);
+}
+
+TEST(conversion, euro_sign_in_1252_and_utf8) {
+    EXPECT_EQ(narrow(u"\u20AC", 1252), "\x80");
+    EXPECT_EQ(narrow(u"\u20AC", 65001), "\xE2\x82\xAC");
+    EXPECT_EQ(widen("\x80", 1252), u"\u20AC");
+    EXPECT_EQ(widen("\xE2\x82\xAC", 65001), u"\u20AC");
+}
+
+TEST(conversion, surrogate_pairs_and_four_byte_sequences) {
+    EXPECT_EQ(narrow(u"\U0001F600", 65001), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(widen("\xF0\x9F\x98\x80", 65001), u"\U0001F600");
+    EXPECT_EQ(widen("\xF4\x8F\xBF\xBF", 65001), u"\U0010FFFF");
+}
+
+TEST(conversion, strict_page_reports_a_character_without_mapping) {
+    EXPECT_THROW(narrow(u"log \u65E5", 1252), unicode::unmappable_character);
+    // No best fit: a Latin letter with a macron is not written as "A".
+    EXPECT_THROW(narrow(u"\u0100", 1252), unicode::unmappable_character);
+    EXPECT_THROW(narrow(u"\U0001F600", 932), unicode::unmappable_character);
+    EXPECT_THROW(narrow(u"\uFFFD", 28591), unicode::unmappable_character);
+}
+
+TEST(conversion, strict_page_reports_invalid_bytes) {
+    EXPECT_THROW(widen("\x82", 932), unicode::unmappable_character);  // lead byte at the end
+    EXPECT_THROW(widen("\xFF\xFF", 936), unicode::unmappable_character);
+    EXPECT_THROW(widen("a\x80", 50220), unicode::unmappable_character);  // 7-bit code
+    EXPECT_THROW(widen("\x1B$B!", 50220), unicode::unmappable_character);
+}
+
+TEST(conversion, exempt_pages_replace_instead) {
+    EXPECT_EQ(widen("a\xFF"
+                    "b\xC3",
+                    65001),
+              u"a\uFFFDb\uFFFD");
+    EXPECT_EQ(widen("\xED\xA0\x80", 65001), u"\uFFFD\uFFFD\uFFFD");  // an encoded surrogate
+    EXPECT_EQ(narrow(u"a\xD800"
+                     "b\xDC00",
+                     65001),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD");
+    EXPECT_EQ(narrow(u"\xDC00\xD800", 65001), "\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(narrow(u"a\u00E9\xD800", 54936), "a\xA8\xA6?");
+    EXPECT_EQ(widen("a\x81", 54936), u"a\uFFFD");
+}
+
+TEST(conversion, single_byte_pages_widen_every_byte) {
+    EXPECT_EQ(widen("\x81\x8D\x8F\x90\x9D", 1252), u"\u0081\u008D\u008F\u0090\u009D");
+    EXPECT_EQ(narrow(u"\u0081\u008D\u008F\u0090\u009D", 1252), "\x81\x8D\x8F\x90\x9D");
+    std::string all(256, '\0');
+    for (int b = 0; b < 256; ++b) {
+        all[static_cast<std::size_t>(b)] = static_cast<char>(b);
+    }
+    for (const unicode::codepage page :
+         {437, 866, 874, 1250, 1253, 1255, 1258, 10000, 20127, 28593, 28596, 28597, 28598}) {
+        EXPECT_EQ(widen(all, page).size(), 256u) << page;
+    }
+}
+
+TEST(conversion, stateful_japanese_mail_encoding) {
+    const std::string jis = "a\x1B$BF|\x1B(Bb";  // a, U+65E5 in JIS X 0208, b
+    EXPECT_EQ(narrow(u"a\u65E5b", 50221), jis);
+    EXPECT_EQ(widen(jis, 50221), u"a\u65E5b");
+    // One character in a double-byte set takes the escapes in and out.
+    EXPECT_EQ(narrow(u"\u65E5", 50220), "\x1B$BF|\x1B(B");
+    EXPECT_EQ(narrow(u"\u65E5\xD800", 50222), "\x1B$BF|\x1B(B?");
+    // Shift sequences alone are text without characters.
+    EXPECT_EQ(widen("\x1B$B\x1B(B", 50221), u"");
+}
+
+TEST(conversion, unknown_page_is_invalid_both_ways) {
+    for (const unicode::codepage page : {28590, 12345, -2, 1361, 65002}) {
+        EXPECT_THROW(narrow(u"x", page), unicode::invalid_codepage) << page;
+        EXPECT_THROW(widen("x", page), unicode::invalid_codepage) << page;
+    }
+}
+
+TEST(conversion, errors_carry_an_empty_message) {
+    try {
+        widen("x", 28590);
+        FAIL();
+    } catch (const unicode::invalid_codepage& error) {
+        EXPECT_STREQ(error.what(), "unicode.invalid_codepage[]");
+    }
+    try {
+        narrow(u"\u0100", -1);
+        FAIL();
+    } catch (const unicode::unmappable_character& error) {
+        EXPECT_STREQ(error.what(), "unicode.unmappable_character[]");
+    }
+}
+
+TEST(conversion, strict_flags) {
+    for (const unicode::codepage page :
+         {42, 50221, 50222, 50225, 50227, 50229, 52936, 54936, 57002, 57005, 57011, 65000, 65001}) {
+        EXPECT_FALSE(unicode::strict_flags_allowed(page)) << page;
+    }
+    for (const unicode::codepage page : {0, 1252, 28591, 932, 50220, 57001, 57012, 65002, -1}) {
+        EXPECT_TRUE(unicode::strict_flags_allowed(page)) << page;
+    }
+}
+
+// Code page 0 follows the locale of the environment.
+class system_page : public ::testing::Test {
+protected:
+    void SetUp() override { saved_ = std::getenv("LC_ALL") ? std::getenv("LC_ALL") : ""; }
+    void TearDown() override { setenv("LC_ALL", saved_.c_str(), 1); }
+
+private:
+    std::string saved_;
+};
+
+TEST_F(system_page, utf8_locale_gives_utf8) {
+    setenv("LC_ALL", "C.UTF-8", 1);
+    EXPECT_EQ(narrow(u"\u20AC", 0), "\xE2\x82\xAC");
+    EXPECT_EQ(widen("\xE2\x82\xAC", 0), u"\u20AC");
+}
+
+TEST_F(system_page, c_locale_gives_1252) {
+    for (const char* locale : {"C", "POSIX", "no_such_locale.KOI8-R"}) {
+        setenv("LC_ALL", locale, 1);
+        EXPECT_EQ(narrow(u"\u20AC", 0), "\x80") << locale;
+        EXPECT_EQ(widen("\x80\x81", 0), u"\u20AC\u0081") << locale;
+    }
+}
+
+// Arbitrary bytes and units: every conversion returns the whole text or
+// raises a unicode error, and what narrows widens back the same on pages
+// that hold every character exactly once.
+TEST(conversion, random_input_never_breaks_a_conversion) {
+    std::mt19937 random(20261211);
+    const unicode::codepage pages[] = {-1,    0,     437,   874,   932,   936,   949,   950,
+                                       1252,  1258,  10000, 20127, 20866, 28591, 28597, 50220,
+                                       50221, 50222, 51932, 51949, 54936, 65000, 65001, 28590};
+    for (int round = 0; round < 200; ++round) {
+        std::string bytes(random() % 64, '\0');
+        for (auto& b : bytes) {
+            b = static_cast<char>(random());
+        }
+        std::u16string units(random() % 64, u'\0');
+        for (auto& u : units) {
+            // Mostly surrogates and ASCII, some of everything else.
+            const auto r = random();
+            u = static_cast<char16_t>(r % 3 == 0 ? 0xD800 + r % 0x800 : r % 3 == 1 ? r % 0x80 : r);
+        }
+        for (const auto page : pages) {
+            try {
+                const auto wide = widen(bytes, page);
+                EXPECT_LE(wide.size(), bytes.size());
+            } catch (const unicode::generic&) {
+            }
+            try {
+                const auto text = narrow(units, page);
+                if (page == 65001) {
+                    EXPECT_EQ(narrow(widen(text, page), page), text);
+                }
+            } catch (const unicode::generic&) {
+            }
+        }
+    }
+}
+
+}  // namespace
