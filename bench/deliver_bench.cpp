@@ -205,5 +205,3 @@ void plain_send_64_mib(benchmark::State& state) {
 BENCHMARK(plain_send_64_mib)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 }  // namespace
-
-BENCHMARK_MAIN();

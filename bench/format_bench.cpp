@@ -25,5 +25,3 @@ void long_output(benchmark::State& state) {
 BENCHMARK(long_output)->Arg(512)->Arg(8192)->Arg(65536);
 
 }  // namespace
-
-BENCHMARK_MAIN();

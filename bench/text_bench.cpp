@@ -3,8 +3,6 @@
 // buffer, so the rates compare directly.
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -134,21 +132,3 @@ void allocate_wide_result(benchmark::State& state) {
 BENCHMARK(allocate_wide_result)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// With "--reuse-memory" the allocator keeps freed blocks of any size in the
-// heap instead of giving them back to the kernel, so that the results of
-// 16 MiB conversions (32 MiB of UTF-16) do not take fresh, zeroed pages from
-// the kernel on every iteration, just as memcpy's target does not.
-int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--reuse-memory") {
-            mallopt(M_MMAP_THRESHOLD, 1 << 30);
-            mallopt(M_TRIM_THRESHOLD, 1 << 30);
-            std::printf("allocator: freed blocks stay in the heap\n");
-        }
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
