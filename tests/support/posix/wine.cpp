@@ -2,6 +2,8 @@
 
 namespace test_support {
 
-std::optional<std::string> wine_version() { return std::nullopt; }
+std::optional<std::string> wine_version() {
+    return std::nullopt;
+}
 
 }  // namespace test_support

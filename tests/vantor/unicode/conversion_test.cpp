@@ -13,7 +13,6 @@ namespace unicode = vantor::unicode;
 using unicode::narrow;
 using unicode::widen;
 
-
 TEST(conversion, empty_text_needs_no_valid_page) {
     EXPECT_EQ(narrow(u"", 28590), "");
     EXPECT_EQ(widen("", 28590), u"");
@@ -119,7 +118,8 @@ TEST(conversion, single_byte_pages_widen_every_byte) {
 // Pages whose character sets leave bytes undefined: each byte is one
 // character, or (on a strict page) invalid and reported.
 TEST(conversion, undefined_bytes_widen_to_one_unit_or_are_reported) {
-    for (const unicode::codepage page : {874, 1253, 1255, 10000, 20127, 28593, 28596, 28597, 28598}) {
+    for (const unicode::codepage page :
+         {874, 1253, 1255, 10000, 20127, 28593, 28596, 28597, 28598}) {
         for (const char byte : every_byte()) {
             try {
                 EXPECT_EQ(widen(std::string(1, byte), page).size(), 1u) << page;

@@ -24,7 +24,8 @@ TEST(linux_choices, undefined_bytes_of_single_byte_pages_stand_for_themselves) {
     for (int b = 0; b < 256; ++b) {
         all[static_cast<std::size_t>(b)] = static_cast<char>(b);
     }
-    for (const unicode::codepage page : {874, 1253, 1255, 10000, 20127, 28593, 28596, 28597, 28598}) {
+    for (const unicode::codepage page :
+         {874, 1253, 1255, 10000, 20127, 28593, 28596, 28597, 28598}) {
         EXPECT_EQ(widen(all, page).size(), 256u) << page;
     }
     EXPECT_EQ(widen("\xAA", 1253), u"\u00AA");

@@ -90,7 +90,7 @@ TEST(base64, long_text_with_line_breaks_and_stray_padding) {
     EXPECT_EQ(decode_base64(broken), bytes);
     // Odd places for foreign bytes shift nothing: they are skipped.
     std::string scattered = encoded;
-    scattered.insert(1001, 1, '=');
+    scattered.insert(1001, "=");
     scattered.insert(7, " \xFF");
     EXPECT_EQ(decode_base64(scattered), bytes);
     EXPECT_EQ(decode_hex(encode_hex(bytes)), bytes);
