@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -81,6 +83,68 @@ outcome run_probe(const std::vector<std::string>& args, const std::vector<std::s
     return result;
 }
 
+// Reads what the terminal shows until the text seen ends with the pattern
+// (or, with an empty pattern, until the terminal closes). Gives up after 10
+// seconds without output, so that a fault cannot hang the test.
+std::string read_terminal(int master, const std::string& until) {
+    std::string seen;
+    char buffer[512];
+    while (until.empty() || seen.size() < until.size() ||
+           seen.compare(seen.size() - until.size(), until.size(), until) != 0) {
+        pollfd ready{master, POLLIN, 0};
+        if (::poll(&ready, 1, 10000) <= 0) {
+            break;
+        }
+        const ssize_t count = ::read(master, buffer, sizeof buffer);
+        if (count <= 0) {
+            break;
+        }
+        seen.append(buffer, static_cast<std::size_t>(count));
+    }
+    return seen;
+}
+
+// The probe on a pseudo-terminal as standard input and output: the user
+// types the answer after the prompt has appeared, and the terminal echoes it.
+outcome run_probe_on_terminal(const std::vector<std::string>& args, const std::string& typed) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    EXPECT_GE(master, 0);
+    EXPECT_EQ(::grantpt(master), 0);
+    EXPECT_EQ(::unlockpt(master), 0);
+    const int slave = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+    EXPECT_GE(slave, 0);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, slave, 0);
+    posix_spawn_file_actions_adddup2(&actions, slave, 1);
+    std::vector<std::string> words{DIALOG_PROBE};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    std::string path = "PATH=/usr/bin:/bin";
+    char* envp[] = {path.data(), nullptr};
+    pid_t child = 0;
+    EXPECT_EQ(::posix_spawn(&child, DIALOG_PROBE, &actions, nullptr, argv.data(), envp), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(slave);
+
+    outcome result;
+    if (!typed.empty()) {
+        result.output = read_terminal(master, "[y/N] ");
+        EXPECT_EQ(::write(master, typed.data(), typed.size()), static_cast<ssize_t>(typed.size()));
+    }
+    result.output += read_terminal(master, "");
+    ::close(master);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
 const std::vector<std::string> no_session{"PATH=/usr/bin:/bin"};
 
 TEST(message_box, console_question_answers) {
@@ -106,6 +170,18 @@ TEST(message_box, console_notice_is_one_line) {
                                      no_session, from_pipe{"y\n"});
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.output, "Report not submitted: address.host_not_found[x]\n");
+}
+
+// On a terminal the echo of the user's line ends the question's line.
+TEST(message_box, console_on_a_terminal) {
+    const outcome yes = run_probe_on_terminal({"ask", "Installation failed", "Send?"}, "YES\n");
+    EXPECT_EQ(yes.status, 0);
+    EXPECT_EQ(yes.output, "Installation failed: Send? [y/N] YES\r\n");
+    const outcome no = run_probe_on_terminal({"ask", "Installation failed", "Send?"}, "nope\n");
+    EXPECT_EQ(no.status, 1);
+    const outcome notice = run_probe_on_terminal({"tell", "Report submitted", "Thank you."}, "");
+    EXPECT_EQ(notice.status, 2);
+    EXPECT_EQ(notice.output, "Report submitted: Thank you.\r\n");
 }
 
 TEST(message_box, no_terminal_and_no_session_shows_nothing) {
