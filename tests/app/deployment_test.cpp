@@ -2,10 +2,18 @@
 
 #include <gtest/gtest.h>
 
-// The generated constants carry the values this build was configured with.
+#include "app/download_lookup.hpp"
+
+// This test program is built with a deployment of its own (see
+// CMakeLists.txt): the constants arrive as configured, and the download
+// lookup asks for the configured host.
 TEST(deployment, constants_come_from_the_build_configuration) {
-    EXPECT_STREQ(app::deployment::support_mailbox, CONFIGURED_SUPPORT_MAILBOX);
-    EXPECT_STREQ(app::deployment::relay_host, CONFIGURED_RELAY_HOST);
-    EXPECT_EQ(app::deployment::relay_port, CONFIGURED_RELAY_PORT);
-    EXPECT_STREQ(app::deployment::download_host, CONFIGURED_DOWNLOAD_HOST);
+    EXPECT_STREQ(app::deployment::support_mailbox, "help-desk@example.org");
+    EXPECT_STREQ(app::deployment::relay_host, "relay.invalid");
+    EXPECT_EQ(app::deployment::relay_port, 2526);
+    EXPECT_STREQ(app::deployment::download_host, "localhost");
+}
+
+TEST(deployment, download_lookup_resolves_the_download_host) {
+    EXPECT_EQ(app::lookup_download_ip(), "127.0.0.1");
 }
