@@ -5,6 +5,8 @@
 
 namespace app {
 
-std::string lookup_download_ip() { return platform::first_ipv4_address(deployment::download_host); }
+std::string lookup_download_ip() {
+    return platform::first_ipv4_address(deployment::download_host);
+}
 
 }  // namespace app

@@ -34,7 +34,9 @@ std::string_view piece_until(std::string_view text, std::size_t start, std::stri
     return text.substr(start, stop == npos ? npos : stop - start);
 }
 
-std::int32_t decimal_value(std::string_view text) { return vantor::variant(text).as_integer(); }
+std::int32_t decimal_value(std::string_view text) {
+    return vantor::variant(text).as_integer();
+}
 
 }  // namespace
 

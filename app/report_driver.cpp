@@ -95,8 +95,8 @@ int run_report(std::string_view command_tail) {
     message2::message report;
     report.remove_header("Content-Transfer-Encoding");
     report.add_header("Content-Transfer-Encoding", "base64");
-    report.add_header("To", vantor::format("\"Installation Support\" <%s>",
-                                           deployment::support_mailbox));
+    report.add_header("To",
+                      vantor::format("\"Installation Support\" <%s>", deployment::support_mailbox));
     // Before the body is set: the content converts into its charset then.
     report.content.charset = "utf-8";
 

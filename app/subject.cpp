@@ -5,8 +5,8 @@
 namespace app {
 
 std::string build_subject(std::int32_t product_version, std::uint32_t os_major,
-                          std::uint32_t os_minor, std::int32_t exit_code,
-                          std::int32_t error_number, const std::string& download_address) {
+                          std::uint32_t os_minor, std::int32_t exit_code, std::int32_t error_number,
+                          const std::string& download_address) {
     std::string subject;
     if (product_version != 0) {
         subject += vantor::format("KV:%i", product_version);

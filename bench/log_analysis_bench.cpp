@@ -16,7 +16,8 @@ constexpr std::size_t log_size = 64u << 20;
 // Log-like bytes without any marker: lines of letters, digits, dots and
 // slashes.
 std::string sample_log() {
-    const std::string line = "MSI (c) (A4:B8) [12:00:00:123]: Doing action: CostFinalize. 1/2/3\r\n";
+    const std::string line =
+        "MSI (c) (A4:B8) [12:00:00:123]: Doing action: CostFinalize. 1/2/3\r\n";
     std::string log;
     log.reserve(log_size + line.size());
     while (log.size() < log_size) {

@@ -10,7 +10,9 @@ namespace platform {
 
 namespace {
 
-int native(std::intptr_t handle) { return static_cast<int>(handle); }
+int native(std::intptr_t handle) {
+    return static_cast<int>(handle);
+}
 
 }  // namespace
 
@@ -22,7 +24,7 @@ input_file::input_file(const std::string& path) {
     if (fd < 0) {
         return;
     }
-    struct stat status{};
+    struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
         return;
@@ -42,7 +44,7 @@ std::optional<std::string> input_file::read_whole() {
     if (!is_open()) {
         return std::nullopt;
     }
-    struct stat status{};
+    struct stat status {};
     if (::fstat(native(handle_), &status) != 0 || status.st_size < 0) {
         return std::nullopt;
     }

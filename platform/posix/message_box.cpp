@@ -24,7 +24,7 @@ bool set_in_environment(const char* name) {
 }
 
 dialog available_dialog() {
-    struct stat input{};
+    struct stat input {};
     if (::isatty(STDIN_FILENO) == 1 ||
         (::fstat(STDIN_FILENO, &input) == 0 && S_ISFIFO(input.st_mode))) {
         return dialog::console;
@@ -90,8 +90,11 @@ bool console_question(const std::string& caption, const std::string& text) {
 int run_zenity(const char* kind, const std::string& caption, const std::string& text) {
     std::string title = "--title=" + caption;
     std::string body = "--text=" + text;
-    std::vector<char*> argv{const_cast<char*>("zenity"), const_cast<char*>(kind),
-                            const_cast<char*>("--no-markup"), title.data(), body.data(),
+    std::vector<char*> argv{const_cast<char*>("zenity"),
+                            const_cast<char*>(kind),
+                            const_cast<char*>("--no-markup"),
+                            title.data(),
+                            body.data(),
                             nullptr};
     pid_t child = 0;
     if (::posix_spawnp(&child, "zenity", nullptr, nullptr, argv.data(), environ) != 0) {

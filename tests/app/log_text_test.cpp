@@ -16,15 +16,17 @@ TEST(log_text, width_test) {
         std::string bytes;
         bool wide;
     } cases[] = {
-        {"\xFF\xFE" "a\0"s, true},   // UTF-16 LE byte-order mark
-        {"\xFE\xFF\0a"s, true},      // big-endian mark: still wide
-        {"\0a\0"s, true},            // first byte zero
-        {"a\0b\0"s, true},           // second byte zero
-        {"\xFF", true},              // one byte is judged by that byte
+        {"\xFF\xFE"
+         "a\0"s,
+         true},                  // UTF-16 LE byte-order mark
+        {"\xFE\xFF\0a"s, true},  // big-endian mark: still wide
+        {"\0a\0"s, true},        // first byte zero
+        {"a\0b\0"s, true},       // second byte zero
+        {"\xFF", true},          // one byte is judged by that byte
         {"\0"s, true},
         {"\xEF\xBB\xBFProductVersion", false},  // UTF-8 signature: narrow
         {"MSI (c) log", false},
-        {"ab\0"s, false},            // a zero byte further on does not count
+        {"ab\0"s, false},  // a zero byte further on does not count
         {"a", false},
         {"", false},
     };
@@ -34,7 +36,9 @@ TEST(log_text, width_test) {
 }
 
 TEST(log_text, wide_text_is_little_endian_units) {
-    EXPECT_EQ(app::wide_log_text("\xFF\xFE" "a\0\xAC\x20"s), u"\uFEFFa\u20AC");
+    EXPECT_EQ(app::wide_log_text("\xFF\xFE"
+                                 "a\0\xAC\x20"s),
+              u"\uFEFFa\u20AC");
     EXPECT_EQ(app::wide_log_text("\xFE\xFF\0a"s), u"\uFFFE\u6100");
     EXPECT_EQ(app::wide_log_text("a\0b"s), u"a");  // the odd last byte is dropped
     EXPECT_EQ(app::wide_log_text("\x3D\xD8\x00\xDE"s), u"\U0001F600");  // a surrogate pair
@@ -85,7 +89,11 @@ TEST(log_text, writer_gets_one_byte_of_room_per_unit) {
     const std::u16string wide = u"abcdef";
     const std::string analysis = app::wide_analysis_text(wide, 13, double_width_writer);
     ASSERT_EQ(analysis.size(), 13u);
-    EXPECT_EQ(analysis.substr(0, 6), "\x81" "a\x81" "b\x81" "c");
+    EXPECT_EQ(analysis.substr(0, 6),
+              "\x81"
+              "a\x81"
+              "b\x81"
+              "c");
     EXPECT_EQ(analysis.find_first_not_of('\0', 6), std::string::npos);
 }
 

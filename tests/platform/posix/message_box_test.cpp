@@ -30,6 +30,33 @@ struct from_pipe {
 };
 struct from_null {};
 
+// Starts the dialog probe with the arguments, exactly the environment given
+// and the file actions that set up its standard input and output.
+pid_t spawn_probe(const std::vector<std::string>& args, std::vector<std::string> environment,
+                  const posix_spawn_file_actions_t& actions) {
+    std::vector<std::string> words{DIALOG_PROBE};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (auto& word : environment) {
+        envp.push_back(word.data());
+    }
+    envp.push_back(nullptr);
+    pid_t child = 0;
+    EXPECT_EQ(::posix_spawn(&child, DIALOG_PROBE, &actions, nullptr, argv.data(), envp.data()), 0);
+    return child;
+}
+
+int exit_status(pid_t child) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 // Runs the dialog probe with exactly the environment given; standard input
 // is a pipe holding the bytes, or /dev/null.
 outcome run_probe(const std::vector<std::string>& args, const std::vector<std::string>& environment,
@@ -50,22 +77,7 @@ outcome run_probe(const std::vector<std::string>& args, const std::vector<std::s
     }
     posix_spawn_file_actions_adddup2(&actions, output_pipe[1], 1);
 
-    std::vector<std::string> words{DIALOG_PROBE};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-    std::vector<std::string> env_words = environment;
-    std::vector<char*> envp;
-    for (auto& word : env_words) {
-        envp.push_back(word.data());
-    }
-    envp.push_back(nullptr);
-
-    pid_t child = 0;
-    EXPECT_EQ(::posix_spawn(&child, DIALOG_PROBE, &actions, nullptr, argv.data(), envp.data()), 0);
+    const pid_t child = spawn_probe(args, environment, actions);
     posix_spawn_file_actions_destroy(&actions);
     ::close(output_pipe[1]);
     if (input_pipe[0] >= 0) {
@@ -77,9 +89,7 @@ outcome run_probe(const std::vector<std::string>& args, const std::vector<std::s
         result.output.append(buffer, static_cast<std::size_t>(count));
     }
     ::close(output_pipe[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.status = exit_status(child);
     return result;
 }
 
@@ -118,17 +128,7 @@ outcome run_probe_on_terminal(const std::vector<std::string>& args, const std::s
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, slave, 0);
     posix_spawn_file_actions_adddup2(&actions, slave, 1);
-    std::vector<std::string> words{DIALOG_PROBE};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-    std::string path = "PATH=/usr/bin:/bin";
-    char* envp[] = {path.data(), nullptr};
-    pid_t child = 0;
-    EXPECT_EQ(::posix_spawn(&child, DIALOG_PROBE, &actions, nullptr, argv.data(), envp), 0);
+    const pid_t child = spawn_probe(args, {"PATH=/usr/bin:/bin"}, actions);
     posix_spawn_file_actions_destroy(&actions);
     ::close(slave);
 
@@ -139,9 +139,7 @@ outcome run_probe_on_terminal(const std::vector<std::string>& args, const std::s
     }
     result.output += read_terminal(master, "");
     ::close(master);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.status = exit_status(child);
     return result;
 }
 
@@ -152,14 +150,14 @@ TEST(message_box, console_question_answers) {
         std::string input;
         bool yes;
     } cases[] = {
-        {"y\n", true},     {"Y\n", true},    {"yes\n", true},  {"YeS\n", true},
-        {"yes\r\n", true}, {"yes", true},    {"y\nno\n", true}, {"n\n", false},
-        {"\n", false},     {"", false},      {"no\n", false},  {"yess\n", false},
-        {" y\n", false},   {"y \n", false},  {"ja\n", false},  {"\ny\n", false},
+        {"y\n", true},     {"Y\n", true},   {"yes\n", true},   {"YeS\n", true},
+        {"yes\r\n", true}, {"yes", true},   {"y\nno\n", true}, {"n\n", false},
+        {"\n", false},     {"", false},     {"no\n", false},   {"yess\n", false},
+        {" y\n", false},   {"y \n", false}, {"ja\n", false},   {"\ny\n", false},
     };
     for (const auto& [input, yes] : cases) {
-        const outcome result =
-            run_probe({"ask", "Installation failed", "Send a report?"}, no_session, from_pipe{input});
+        const outcome result = run_probe({"ask", "Installation failed", "Send a report?"},
+                                         no_session, from_pipe{input});
         EXPECT_EQ(result.status, yes ? 0 : 1) << testing::PrintToString(input);
         EXPECT_EQ(result.output, "Installation failed: Send a report? [y/N] \n");
     }
@@ -185,8 +183,10 @@ TEST(message_box, console_on_a_terminal) {
 }
 
 TEST(message_box, no_terminal_and_no_session_shows_nothing) {
-    EXPECT_EQ(run_probe({"ask", "Installation failed", "Send?"}, no_session, from_null{}).status, 1);
-    const outcome notice = run_probe({"tell", "Report submitted", "Thanks"}, no_session, from_null{});
+    EXPECT_EQ(run_probe({"ask", "Installation failed", "Send?"}, no_session, from_null{}).status,
+              1);
+    const outcome notice =
+        run_probe({"tell", "Report submitted", "Thanks"}, no_session, from_null{});
     EXPECT_EQ(notice.status, 2);
     EXPECT_EQ(notice.output, "");
 }
@@ -202,8 +202,8 @@ TEST(message_box, graphical_session_uses_zenity) {
     const std::filesystem::path bin = folder.path() / "bin";
     std::filesystem::create_directory(bin);
     const std::string record = (folder.path() / "arguments").string();
-    folder.write("bin/zenity", "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + record +
-                                   "'\nexit \"$ZENITY_ANSWER\"\n");
+    folder.write("bin/zenity",
+                 "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + record + "'\nexit \"$ZENITY_ANSWER\"\n");
     std::filesystem::permissions(bin / "zenity", std::filesystem::perms::owner_all);
     const std::string path = "PATH=" + bin.string() + ":/usr/bin:/bin";
 
@@ -226,8 +226,8 @@ TEST(message_box, graphical_session_uses_zenity) {
               "");
 
     std::ifstream recorded(record);
-    const std::string question = "--question\n--no-markup\n--title=Installation failed\n--text=" +
-                                 text + "\n";
+    const std::string question =
+        "--question\n--no-markup\n--title=Installation failed\n--text=" + text + "\n";
     const std::string expected = question + question + question +
                                  "--info\n--no-markup\n--title=Report submitted\n"
                                  "--text=Thank you.\n";
