@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace app {
+
+// The installer log arrives as raw bytes: 8-bit text in the system's ANSI
+// code page, or UTF-16 little-endian with or without a byte-order mark.
+
+// True when the log is UTF-16: byte 0 is 0xFF, 0xFE or 0x00, or byte 1 is
+// 0x00. A log of fewer than two bytes is judged by the bytes it has.
+bool is_wide_log(std::string_view log_bytes);
+
+// The first floor(n / 2) 16-bit units of the log, each low byte first. A
+// byte-order mark stays part of the text (0xFE 0xFF gives U+FFFE); an odd
+// last byte is dropped.
+std::u16string wide_log_text(std::string_view log_bytes);
+
+// Writes the system ANSI form of a wide text into the room given, as far as
+// it goes; nothing beyond the room is touched and no failure is reported.
+// The program passes the platform's code page service (code page 0).
+using ansi_writer = void (*)(std::u16string_view text, std::span<char> room);
+
+// The 8-bit text that the analysis of a wide log searches: log_size zero
+// bytes, over whose beginning the wide text is written in ANSI form with
+// room for at most one byte per unit. What the writer could not write stays
+// zero bytes.
+std::string wide_analysis_text(std::u16string_view wide_text, std::size_t log_size,
+                               ansi_writer write_ansi);
+
+}  // namespace app
