@@ -40,4 +40,26 @@ constexpr code wsa_type_not_found = 10109;
 constexpr code wsa_host_not_found = 11001;
 constexpr code wsa_no_data = 11004;
 
+// Further Windows Sockets codes that the socket backends report.
+constexpr code wsa_not_enough_memory = 8;
+constexpr code wsa_eacces = 10013;
+constexpr code wsa_efault = 10014;
+constexpr code wsa_einval = 10022;
+constexpr code wsa_emfile = 10024;
+constexpr code wsa_einprogress = 10036;
+constexpr code wsa_ealready = 10037;
+constexpr code wsa_edestaddrreq = 10039;
+constexpr code wsa_emsgsize = 10040;
+constexpr code wsa_eprototype = 10041;
+constexpr code wsa_enoprotoopt = 10042;
+constexpr code wsa_eprotonosupport = 10043;
+constexpr code wsa_esocktnosupport = 10044;
+constexpr code wsa_eopnotsupp = 10045;
+constexpr code wsa_eafnosupport = 10047;
+constexpr code wsa_enobufs = 10055;
+constexpr code wsa_eisconn = 10056;
+constexpr code wsa_ehostdown = 10064;
+constexpr code wsa_try_again = 11002;
+constexpr code wsa_no_recovery = 11003;
+
 }  // namespace platform::status
