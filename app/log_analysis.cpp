@@ -4,20 +4,8 @@
 #include "app/log_markers.hpp"
 #include "app/log_text.hpp"
 #include "app/subject.hpp"
-#include "platform/codepage.hpp"
 
 namespace app {
-
-namespace {
-
-// The system ANSI form (code page 0, flags 0, no default character) through
-// the platform's code page service; a conversion that fails leaves in the
-// room what it wrote, and its result is not used.
-void write_system_ansi(std::u16string_view text, std::span<char> room) {
-    platform::codepage::wide_to_multibyte(0, text, room);
-}
-
-}  // namespace
 
 std::string analyse_log(const std::string& log_bytes, vantor::internet::message2::content& body,
                         std::int32_t exit_code, std::uint32_t os_major, std::uint32_t os_minor) {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/codepage.hpp"
+#include "vantor/unicode/conversion.hpp"
+
 namespace app {
 
 namespace {
@@ -31,6 +34,11 @@ std::u16string wide_log_text(std::string_view log_bytes) {
         text[unit] = static_cast<char16_t>(low | (high << 8));
     }
     return text;
+}
+
+void write_system_ansi(std::u16string_view text, std::span<char> room) {
+    platform::codepage::wide_to_multibyte(vantor::unicode::system_ansi_codepage(), text, room,
+                                          false);
 }
 
 std::string wide_analysis_text(std::u16string_view wide_text, std::size_t log_size,

@@ -21,8 +21,15 @@ std::u16string wide_log_text(std::string_view log_bytes);
 
 // Writes the system ANSI form of a wide text into the room given, as far as
 // it goes; nothing beyond the room is touched and no failure is reported.
-// The program passes the platform's code page service (code page 0).
 using ansi_writer = void (*)(std::u16string_view text, std::span<char> room);
+
+// The program's ansi_writer: the system's conversion into the system ANSI
+// code page (as the library resolves code page 0) with no flags, no default
+// character of its own and no used-default report, so a character without
+// mapping becomes the default character and the conversion goes on. Its
+// result is ignored: a conversion that runs out of room leaves in the room
+// what it wrote until then.
+void write_system_ansi(std::u16string_view text, std::span<char> room);
 
 // The 8-bit text that the analysis of a wide log searches: log_size zero
 // bytes, over whose beginning the wide text is written in ANSI form with

@@ -15,7 +15,6 @@
 #include "vantor/internet/address/ip4.hpp"
 #include "vantor/internet/environment/scope.hpp"
 #include "vantor/internet/message2/message.hpp"
-#include "vantor/internet/message2/render.hpp"
 #include "vantor/internet/smtp/deliver.hpp"
 #include "vantor/variant/variant.hpp"
 
@@ -60,7 +59,7 @@ void send_report(const message2::message& report) {
         const std::string sender;
         const std::string recipient = deployment::support_mailbox;
         const std::string relay_host = deployment::relay_host;
-        const std::vector<std::string> lines = message2::render(report);
+        const std::vector<std::string> lines = report.render();
         const vantor::internet::address::ip4 relay(relay_host, deployment::relay_port);
         vantor::internet::smtp::deliver(domain, relay, recipient, sender, lines);
     }

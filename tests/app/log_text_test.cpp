@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "app/log_markers.hpp"
@@ -46,16 +48,8 @@ TEST(log_text, wide_text_is_little_endian_units) {
     EXPECT_EQ(app::wide_log_text(""), u"");
 }
 
-// Stand-ins for the system's ANSI conversion: one writes each unit up to
-// U+00FF as its byte and stops at the first other one, as a conversion
-// that fails part-way leaves the buffer; the other would need two bytes a
-// unit and stops when the room runs out.
-void latin1_writer(std::u16string_view text, std::span<char> room) {
-    for (std::size_t i = 0; i < text.size() && i < room.size() && text[i] <= 0xFF; ++i) {
-        room[i] = static_cast<char>(text[i]);
-    }
-}
-
+// A stand-in for a conversion whose characters take two bytes each, to
+// show the room that the writer gets.
 void double_width_writer(std::u16string_view text, std::span<char> room) {
     for (std::size_t i = 0; i < text.size() && 2 * i + 1 < room.size(); ++i) {
         room[2 * i] = '\x81';
@@ -63,26 +57,49 @@ void double_width_writer(std::u16string_view text, std::span<char> room) {
     }
 }
 
-TEST(log_text, analysis_text_keeps_the_log_length) {
-    const std::u16string wide = u"ProductVersion = 6.2.8\n";
-    const std::string analysis = app::wide_analysis_text(wide, 2 * wide.size() + 1, latin1_writer);
-    ASSERT_EQ(analysis.size(), 2 * wide.size() + 1);
-    EXPECT_EQ(analysis.substr(0, wide.size()), "ProductVersion = 6.2.8\n");
-    EXPECT_EQ(analysis.find_first_not_of('\0', wide.size()), std::string::npos);
-    EXPECT_EQ(app::parse_product_version(analysis), 628);
+// The program's writer with the system ANSI code page of a chosen locale.
+class system_ansi : public testing::Test {
+protected:
+    void use_locale(const char* name) { setenv("LC_ALL", name, 1); }
+    void TearDown() override {
+        if (saved_) {
+            setenv("LC_ALL", saved_->c_str(), 1);
+        } else {
+            unsetenv("LC_ALL");
+        }
+    }
+
+private:
+    std::optional<std::string> saved_ =
+        std::getenv("LC_ALL") ? std::optional<std::string>(std::getenv("LC_ALL")) : std::nullopt;
+};
+
+const std::u16string marked_log = u"\uFEFFdialog SetupError x1603. \u4E2D ProductVersion = 1.2\n";
+
+TEST_F(system_ansi, mark_and_unmappable_characters_become_the_default_character) {
+    use_locale("C");  // code page 1252
+    const std::string analysis =
+        app::wide_analysis_text(marked_log, 2 * marked_log.size(), app::write_system_ansi);
+    ASSERT_EQ(analysis.size(), 2 * marked_log.size());
+    EXPECT_EQ(analysis.substr(0, marked_log.size()),
+              "?dialog SetupError x1603. ? ProductVersion = 1.2\n");
+    EXPECT_EQ(analysis.find_first_not_of('\0', marked_log.size()), std::string::npos);
+    EXPECT_EQ(app::parse_error_number(analysis), 1603);
+    EXPECT_EQ(app::parse_product_version(analysis), 12);
 }
 
-TEST(log_text, failed_conversion_leaves_what_was_written) {
-    const std::u16string wide = u"\uFEFFdialog SetupError x1603. \u4E2D ProductVersion = 1.2\n";
-    const std::string analysis = app::wide_analysis_text(wide, 2 * wide.size(), latin1_writer);
-    ASSERT_EQ(analysis.size(), 2 * wide.size());
-    // The mark stops this writer at once: nothing but zero bytes.
-    EXPECT_EQ(analysis.find_first_not_of('\0'), std::string::npos);
-
-    const std::u16string tail = wide.substr(1);
-    const std::string partial = app::wide_analysis_text(tail, 2 * tail.size(), latin1_writer);
-    EXPECT_EQ(app::parse_error_number(partial), 1603);
-    EXPECT_EQ(app::parse_product_version(partial), 0);  // after the ideograph: not written
+TEST_F(system_ansi, conversion_out_of_room_keeps_what_it_wrote) {
+    use_locale("C.UTF-8");  // code page 65001: the mark and the ideograph take 3 bytes each
+    const std::string analysis =
+        app::wide_analysis_text(marked_log, 2 * marked_log.size(), app::write_system_ansi);
+    ASSERT_EQ(analysis.size(), 2 * marked_log.size());
+    // Room for one byte a unit: the last 4 bytes ("1.2\n") do not fit.
+    EXPECT_EQ(analysis.substr(0, marked_log.size()),
+              "\xEF\xBB\xBF"
+              "dialog SetupError x1603. \xE4\xB8\xAD ProductVersion = ");
+    EXPECT_EQ(analysis.find_first_not_of('\0', marked_log.size()), std::string::npos);
+    EXPECT_EQ(app::parse_error_number(analysis), 1603);
+    EXPECT_EQ(app::parse_product_version(analysis), 0);
 }
 
 TEST(log_text, writer_gets_one_byte_of_room_per_unit) {

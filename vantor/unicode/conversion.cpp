@@ -26,22 +26,9 @@ constexpr std::array<codepage, 20> exempt_pages{
 
 constexpr codepage fallback_ansi_page = 1252;
 
-// Code page 0 where the system leaves it to us: the page of the locale's
-// character set when the registry knows it and the system converts it,
-// else 1252.
+// Code page 0 as the system ANSI code page that the library resolves.
 codepage resolve(codepage page) {
-    if (page != 0) {
-        return page;
-    }
-    const std::string charset = platform::codepage::locale_charset();
-    if (charset.empty()) {
-        return page;
-    }
-    const codepage named = codepage_by_name(charset);
-    if (named <= 0 || !platform::codepage::max_char_size(named)) {
-        return fallback_ansi_page;
-    }
-    return named;
+    return page == 0 ? system_ansi_codepage() : page;
 }
 
 struct error_row {
@@ -99,6 +86,18 @@ std::unique_ptr<T[]> uninitialised(std::size_t size) {
 }
 
 }  // namespace
+
+codepage system_ansi_codepage() {
+    const std::string charset = platform::codepage::locale_charset();
+    if (charset.empty()) {
+        return 0;
+    }
+    const codepage named = codepage_by_name(charset);
+    if (named <= 0 || !platform::codepage::max_char_size(named)) {
+        return fallback_ansi_page;
+    }
+    return named;
+}
 
 bool strict_flags_allowed(codepage page) {
     return std::find(exempt_pages.begin(), exempt_pages.end(), page) == exempt_pages.end();

@@ -75,10 +75,14 @@ class ReporterTest(unittest.TestCase):
         with open(os.path.join(self.folder.name, "install.txt"), "wb") as log:
             log.write(data)
 
-    def run_program(self, *args, answer="", program=None):
+    def run_program(self, *args, answer="", program=None, locale="C"):
+        """Runs the program and gives its exit status and standard output; it
+        must write nothing on standard error (a sanitizer's report included)."""
+        environment = dict(os.environ, LC_ALL=locale)
         result = subprocess.run([program or options.program, *args], cwd=self.folder.name,
                                 input=answer.encode(), stdout=subprocess.PIPE,
-                                stderr=subprocess.PIPE, timeout=120)
+                                stderr=subprocess.PIPE, env=environment, timeout=120)
+        self.assertEqual(result.stderr.decode("utf-8", "replace"), "")
         return result.returncode, result.stdout.decode("utf-8", "replace")
 
     # Nothing to report: no file is read, no box is shown.
@@ -125,10 +129,10 @@ class ReporterTest(unittest.TestCase):
                          "internet.transport.connection_failed.connection_refused"
                          "[connect() failed]\n")
 
-    def deliver(self, log_data, exit_code="1603"):
-        self.start_relay()
+    def deliver(self, log_data, exit_code="1603", locale="C"):
+        self.relay.envelopes.clear()
         self.write_log(log_data)
-        self.assertEqual(self.run_program(exit_code, answer="yes\n"),
+        self.assertEqual(self.run_program(exit_code, answer="yes\n", locale=locale),
                          (0, QUESTION + SUBMITTED))
         self.assertEqual(len(self.relay.envelopes), 1)
         envelope = self.relay.envelopes[0]
@@ -145,6 +149,7 @@ class ReporterTest(unittest.TestCase):
         self.assertEqual(mail["Content-Type"], 'text/plain; charset="utf-8"')
 
     def test_delivered_8bit_log(self):
+        self.start_relay()
         text = ("MSI (c) download http://example.com/web/812/setup.exe\r\n"
                 ".a line that starts with a dot\r\n"
                 "Action: dialog SetupError: Error 1935. An error occurred\r\n") * 40
@@ -154,16 +159,38 @@ class ReporterTest(unittest.TestCase):
                                  "(download IP: 127.0.0.1)" % (major, minor))
         self.assertEqual(mail.get_payload(decode=True), text.encode("utf-8"))
 
+    def test_delivered_8bit_log_in_the_ansi_code_page(self):
+        # In the C locale the ANSI code page is 1252: 0xE4 0xF6 0x80 are "äö€".
+        self.start_relay()
+        mail = self.deliver(b"ProductVersion = 3.1\nGr\xe4\xdfe \x80 5\n")
+        self.assertEqual(mail.get_payload(decode=True),
+                         "ProductVersion = 3.1\nGräße € 5\n".encode("utf-8"))
+
     def test_delivered_utf16_log(self):
+        # The mark and a character without a form in the ANSI code page come
+        # before the markers: the analysis reads on past both.
+        self.start_relay()
         text = ("\ufeffProductVersion = 6.2.8\r\n"
-                "Fehler beim Kopieren: C:\\Programme\\Größe \u20ac\r\n") * 40
-        mail = self.deliver(text.encode("utf-16-le"), exit_code="1603")
+                "Fehler beim Kopieren: C:\\Programme\\Größe \u20ac \u4e2d\r\n"
+                "Action: dialog SetupError: Error 2203. Database\r\n") * 40
         major, minor = os_version()
-        self.check_headers(mail, "KV:628  OS:%i.%i  ExitCode:1603 (download IP: 127.0.0.1)"
+        for locale in ("C", "C.UTF-8"):
+            with self.subTest(locale=locale):
+                mail = self.deliver(text.encode("utf-16-le"), locale=locale)
+                self.check_headers(mail, "KV:628  OS:%i.%i  ExitCode:1603 (Error:2203) "
+                                         "(download IP: 127.0.0.1)" % (major, minor))
+                body = mail.get_payload(decode=True)
+                self.assertTrue(body.startswith(b"\xef\xbb\xbf"))
+                self.assertEqual(body, text.encode("utf-8"))
+
+    def test_delivered_utf16_log_of_odd_length(self):
+        self.start_relay()
+        text = "ProductVersion = 1.0\r\n"
+        mail = self.deliver(text.encode("utf-16-le") + b"x", exit_code="-1")
+        major, minor = os_version()
+        self.check_headers(mail, "KV:10  OS:%i.%i  ExitCode:-1 (download IP: 127.0.0.1)"
                            % (major, minor))
-        body = mail.get_payload(decode=True)
-        self.assertTrue(body.startswith(b"\xef\xbb\xbf"))
-        self.assertEqual(body, text.encode("utf-8"))
+        self.assertEqual(mail.get_payload(decode=True), text.encode("utf-8"))
 
 
 def main():
