@@ -12,10 +12,10 @@ std::string analyse_log(const std::string& log_bytes, vantor::internet::message2
     std::int32_t version = 0;
     std::int32_t error_number = 0;
     if (is_wide_log(log_bytes)) {
-        const std::u16string wide_text = wide_log_text(log_bytes);
-        body.set_text(wide_text);
+        body.set_text(wide_log_text(log_bytes));
+        // The body keeps the wide text as it was set.
         const std::string analysis =
-            wide_analysis_text(wide_text, log_bytes.size(), write_system_ansi);
+            wide_analysis_text(body.text, log_bytes.size(), write_system_ansi);
         version = parse_product_version(analysis);
         error_number = parse_error_number(analysis);
     } else {

@@ -111,8 +111,11 @@ int run_report(std::string_view command_tail) {
     }
     report.add_header("Subject",
                       analyse_log(*log_bytes, report.content, exit_code, os.major, os.minor));
-    // The body holds the log now; its raw bytes are not needed for sending.
+    // The body's bytes in its charset are what is sent: neither the raw log
+    // bytes nor the body's wide text are needed again, and a large log
+    // would otherwise be held three times over while the mail is rendered.
     log_bytes.reset();
+    std::u16string().swap(report.content.text);
 
     offer_report(report);
     return 0;

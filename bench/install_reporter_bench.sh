@@ -70,8 +70,9 @@ wall_seconds() {
         for (i = 1; i <= n; i++) s = s * 60 + p[i]
         print s }' "$1"
 }
+# peak resident memory in MB (10^6 bytes, as the log sizes) of a report
 peak_mb() {
-    awk -F': ' '/Maximum resident set size/ { printf "%.1f", $2 / 1024 }' "$1"
+    awk -F': ' '/Maximum resident set size/ { printf "%.1f", $2 * 1024 / 1e6 }' "$1"
 }
 
 printf '%-6s %8s %10s %10s %8s %10s %8s\n' log "size MB" "wall s" "peak MB" "peak/x" "curl s" "wall/x"

@@ -122,7 +122,27 @@ std::string narrow(std::u16string_view text, codepage page) {
     if (!max_size) {
         raise<invalid_codepage>();
     }
-    // One call into a buffer for the worst case.
+    const bool report_default = strict_flags_allowed(page);
+    const auto check = [](const platform::codepage::outcome& result) {
+        if (result.used_default) {
+            raise<unmappable_character>();
+        }
+        if (result.count == 0 && result.error != status::success) {
+            raise_for(narrow_errors, result.error);
+        }
+    };
+    // Most text takes a byte a unit: first straight into a result of that
+    // size, so that a large text is neither held twice nor copied.
+    {
+        std::string result = allocate([&text] { return std::string(text.size(), '\0'); });
+        const auto first = platform::codepage::wide_to_multibyte(page, text, result, report_default);
+        if (first.error != status::insufficient_buffer) {
+            check(first);
+            result.resize(first.count);
+            return result;
+        }
+    }
+    // Otherwise one call into a buffer for the worst case.
     if (*max_size != 0 && text.size() > std::numeric_limits<std::size_t>::max() / *max_size) {
         raise<out_of_memory>();
     }
@@ -131,13 +151,8 @@ std::string narrow(std::u16string_view text, codepage page) {
     const std::size_t size = text.size() * *max_size;
     const auto buffer = uninitialised<char>(size);
     const auto result = platform::codepage::wide_to_multibyte(
-        page, text, std::span<char>(buffer.get(), size), strict_flags_allowed(page));
-    if (result.used_default) {
-        raise<unmappable_character>();
-    }
-    if (result.count == 0 && result.error != status::success) {
-        raise_for(narrow_errors, result.error);
-    }
+        page, text, std::span<char>(buffer.get(), size), report_default);
+    check(result);
     return std::string(buffer.get(), result.count);
 }
 
