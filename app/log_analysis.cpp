@@ -14,7 +14,7 @@ std::string analyse_log(const std::string& log_bytes, vantor::internet::message2
     if (is_wide_log(log_bytes)) {
         body.set_text(wide_log_text(log_bytes));
         // The body keeps the wide text as it was set.
-        const std::string analysis =
+        const zeroed_text analysis =
             wide_analysis_text(body.text, log_bytes.size(), write_system_ansi);
         version = parse_product_version(analysis);
         error_number = parse_error_number(analysis);

@@ -1,6 +1,8 @@
 #include "app/log_text.hpp"
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 
 #include "platform/codepage.hpp"
 #include "vantor/unicode/conversion.hpp"
@@ -41,9 +43,20 @@ void write_system_ansi(std::u16string_view text, std::span<char> room) {
                                           false);
 }
 
-std::string wide_analysis_text(std::u16string_view wide_text, std::size_t log_size,
+zeroed_text::zeroed_text(std::size_t size)
+    : bytes_(static_cast<char*>(std::calloc(size == 0 ? 1 : size, 1))), size_(size) {
+    if (!bytes_) {
+        throw std::bad_alloc();
+    }
+}
+
+void zeroed_text::release::operator()(char* bytes) const noexcept {
+    std::free(bytes);
+}
+
+zeroed_text wide_analysis_text(std::u16string_view wide_text, std::size_t log_size,
                                ansi_writer write_ansi) {
-    std::string analysis(log_size, '\0');
+    zeroed_text analysis(log_size);
     const std::size_t room = std::min(wide_text.size(), analysis.size());
     write_ansi(wide_text, std::span<char>(analysis.data(), room));
     return analysis;

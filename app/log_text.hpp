@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,11 +32,32 @@ using ansi_writer = void (*)(std::u16string_view text, std::span<char> room);
 // what it wrote until then.
 void write_system_ansi(std::u16string_view text, std::span<char> room);
 
+// A byte text of a fixed length that starts as zero bytes. It is taken
+// from the allocator already zeroed (calloc), so that the pages of a large
+// text that are never written are never filled either.
+class zeroed_text {
+public:
+    // Raises std::bad_alloc when the memory cannot be had.
+    explicit zeroed_text(std::size_t size);
+
+    std::size_t size() const noexcept { return size_; }
+    char* data() noexcept { return bytes_.get(); }
+    std::string_view view() const noexcept { return {bytes_.get(), size_}; }
+    operator std::string_view() const noexcept { return view(); }
+
+private:
+    struct release {
+        void operator()(char* bytes) const noexcept;
+    };
+    std::unique_ptr<char[], release> bytes_;
+    std::size_t size_;
+};
+
 // The 8-bit text that the analysis of a wide log searches: log_size zero
 // bytes, over whose beginning the wide text is written in ANSI form with
 // room for at most one byte per unit. What the writer could not write stays
 // zero bytes.
-std::string wide_analysis_text(std::u16string_view wide_text, std::size_t log_size,
+zeroed_text wide_analysis_text(std::u16string_view wide_text, std::size_t log_size,
                                ansi_writer write_ansi);
 
 }  // namespace app

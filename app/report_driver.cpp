@@ -4,7 +4,6 @@
 #include <exception>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/deployment.hpp"
 #include "app/log_analysis.hpp"
@@ -59,7 +58,7 @@ void send_report(const message2::message& report) {
         const std::string sender;
         const std::string recipient = deployment::support_mailbox;
         const std::string relay_host = deployment::relay_host;
-        const std::vector<std::string> lines = report.render();
+        const vantor::internet::mail_lines lines = report.render();
         const vantor::internet::address::ip4 relay(relay_host, deployment::relay_port);
         vantor::internet::smtp::deliver(domain, relay, recipient, sender, lines);
     }

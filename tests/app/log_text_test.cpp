@@ -78,40 +78,51 @@ const std::u16string marked_log = u"\uFEFFdialog SetupError x1603. \u4E2D Produc
 
 TEST_F(system_ansi, mark_and_unmappable_characters_become_the_default_character) {
     use_locale("C");  // code page 1252
-    const std::string analysis =
+    const app::zeroed_text analysis =
         app::wide_analysis_text(marked_log, 2 * marked_log.size(), app::write_system_ansi);
-    ASSERT_EQ(analysis.size(), 2 * marked_log.size());
-    EXPECT_EQ(analysis.substr(0, marked_log.size()),
+    const std::string_view text = analysis;
+    ASSERT_EQ(text.size(), 2 * marked_log.size());
+    EXPECT_EQ(text.substr(0, marked_log.size()),
               "?dialog SetupError x1603. ? ProductVersion = 1.2\n");
-    EXPECT_EQ(analysis.find_first_not_of('\0', marked_log.size()), std::string::npos);
-    EXPECT_EQ(app::parse_error_number(analysis), 1603);
-    EXPECT_EQ(app::parse_product_version(analysis), 12);
+    EXPECT_EQ(text.find_first_not_of('\0', marked_log.size()), std::string::npos);
+    EXPECT_EQ(app::parse_error_number(text), 1603);
+    EXPECT_EQ(app::parse_product_version(text), 12);
 }
 
 TEST_F(system_ansi, conversion_out_of_room_keeps_what_it_wrote) {
     use_locale("C.UTF-8");  // code page 65001: the mark and the ideograph take 3 bytes each
-    const std::string analysis =
+    const app::zeroed_text analysis =
         app::wide_analysis_text(marked_log, 2 * marked_log.size(), app::write_system_ansi);
-    ASSERT_EQ(analysis.size(), 2 * marked_log.size());
+    const std::string_view text = analysis;
+    ASSERT_EQ(text.size(), 2 * marked_log.size());
     // Room for one byte a unit: the last 4 bytes ("1.2\n") do not fit.
-    EXPECT_EQ(analysis.substr(0, marked_log.size()),
+    EXPECT_EQ(text.substr(0, marked_log.size()),
               "\xEF\xBB\xBF"
               "dialog SetupError x1603. \xE4\xB8\xAD ProductVersion = ");
-    EXPECT_EQ(analysis.find_first_not_of('\0', marked_log.size()), std::string::npos);
-    EXPECT_EQ(app::parse_error_number(analysis), 1603);
-    EXPECT_EQ(app::parse_product_version(analysis), 0);
+    EXPECT_EQ(text.find_first_not_of('\0', marked_log.size()), std::string::npos);
+    EXPECT_EQ(app::parse_error_number(text), 1603);
+    EXPECT_EQ(app::parse_product_version(text), 0);
 }
 
 TEST(log_text, writer_gets_one_byte_of_room_per_unit) {
     const std::u16string wide = u"abcdef";
-    const std::string analysis = app::wide_analysis_text(wide, 13, double_width_writer);
-    ASSERT_EQ(analysis.size(), 13u);
-    EXPECT_EQ(analysis.substr(0, 6),
+    const app::zeroed_text analysis = app::wide_analysis_text(wide, 13, double_width_writer);
+    const std::string_view text = analysis;
+    ASSERT_EQ(text.size(), 13u);
+    EXPECT_EQ(text.substr(0, 6),
               "\x81"
               "a\x81"
               "b\x81"
               "c");
-    EXPECT_EQ(analysis.find_first_not_of('\0', 6), std::string::npos);
+    EXPECT_EQ(text.find_first_not_of('\0', 6), std::string::npos);
+}
+
+TEST(log_text, zeroed_text_of_any_size_reads_as_zero_bytes) {
+    for (const std::size_t size : {std::size_t{0}, std::size_t{3}, std::size_t{64} << 20}) {
+        const app::zeroed_text text(size);
+        ASSERT_EQ(text.size(), size);
+        EXPECT_EQ(text.view().find_first_not_of('\0'), std::string::npos) << size;
+    }
 }
 
 }  // namespace

@@ -131,10 +131,14 @@ std::string narrow(std::u16string_view text, codepage page) {
             raise_for(narrow_errors, result.error);
         }
     };
-    // Most text takes a byte a unit: first straight into a result of that
-    // size, so that a large text is neither held twice nor copied.
-    {
-        std::string result = allocate([&text] { return std::string(text.size(), '\0'); });
+    // Most text takes about a byte a unit (a byte-order mark or a few
+    // accented letters take a little more): first straight into a result of
+    // that size with an eighth more, so that a large text is neither held
+    // twice nor copied.
+    if (text.size() < std::numeric_limits<std::size_t>::max() / 2) {
+        const std::size_t room =
+            *max_size == 1 ? text.size() : text.size() + text.size() / 8 + 16;
+        std::string result = allocate([room] { return std::string(room, '\0'); });
         const auto first = platform::codepage::wide_to_multibyte(page, text, result, report_default);
         if (first.error != status::insufficient_buffer) {
             check(first);
