@@ -144,12 +144,15 @@ status::code receive(handle socket, char* data, std::int32_t size, std::int32_t&
 }
 
 status::code close(handle socket) {
+    // Linux releases the descriptor even when close reports EINTR, so the
+    // call is never repeated.
+    const int result = ::close(native_socket(socket));
+    // Windows Sockets releases every socket at its last stop; a socket that
+    // outlived it is released here, with the code Windows reports.
     if (!started()) {
         return status::wsa_notinitialised;
     }
-    // Linux releases the descriptor even when close reports EINTR, so the
-    // call is never repeated.
-    return ::close(native_socket(socket)) == 0 ? status::success : last_error();
+    return result == 0 ? status::success : last_error();
 }
 
 status::code resolve(const std::string& host, std::vector<resolved_address>& entries) {

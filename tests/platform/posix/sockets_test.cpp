@@ -38,7 +38,7 @@ TEST(sockets, calls_without_a_start_are_not_initialised) {
     char byte = 0;
     EXPECT_EQ(sockets::send(3, &byte, 1, count), status::wsa_notinitialised);
     EXPECT_EQ(sockets::receive(3, &byte, 1, count), status::wsa_notinitialised);
-    EXPECT_EQ(sockets::close(3), status::wsa_notinitialised);
+    EXPECT_EQ(sockets::close(sockets::invalid_handle), status::wsa_notinitialised);
 }
 
 TEST(sockets, receive_time_out_in_milliseconds_becomes_a_timeval) {
