@@ -69,7 +69,8 @@ void render_report(benchmark::State& state) {
         lines = {};
         state.ResumeTiming();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * mail.content.data.size()));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * mail.content.data.size()));
     state.counters["heap_per_data_byte"] =
         static_cast<double>(heap) / static_cast<double>(mail.content.data.size());
 }

@@ -136,10 +136,10 @@ std::string narrow(std::u16string_view text, codepage page) {
     // that size with an eighth more, so that a large text is neither held
     // twice nor copied.
     if (text.size() < std::numeric_limits<std::size_t>::max() / 2) {
-        const std::size_t room =
-            *max_size == 1 ? text.size() : text.size() + text.size() / 8 + 16;
+        const std::size_t room = *max_size == 1 ? text.size() : text.size() + text.size() / 8 + 16;
         std::string result = allocate([room] { return std::string(room, '\0'); });
-        const auto first = platform::codepage::wide_to_multibyte(page, text, result, report_default);
+        const auto first =
+            platform::codepage::wide_to_multibyte(page, text, result, report_default);
         if (first.error != status::insufficient_buffer) {
             check(first);
             result.resize(first.count);

@@ -24,7 +24,8 @@ TEST(mail_lines, lines_come_back_in_order_empty_ones_included) {
     EXPECT_EQ(lines[2], std::string(76, 'A'));
     EXPECT_EQ(lines.back(), "");
     const std::vector<std::string_view> seen(lines.begin(), lines.end());
-    EXPECT_EQ(seen, (std::vector<std::string_view>{"Subject: x", "", std::string_view(lines[2]), ""}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string_view>{"Subject: x", "", std::string_view(lines[2]), ""}));
 }
 
 TEST(mail_lines, equal_when_the_same_lines_in_the_same_order) {

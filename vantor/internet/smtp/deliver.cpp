@@ -47,8 +47,7 @@ std::int32_t send_command(transport::tcp::base& transport, const std::string& co
 }
 
 void deliver(const std::string& client_domain, const address::base& server,
-             const std::string& recipient, const std::string& sender,
-             const mail_lines& lines) {
+             const std::string& recipient, const std::string& sender, const mail_lines& lines) {
     transport::tcp::raw transport;
     transport.open(server);
     transport.connect_to(server);
