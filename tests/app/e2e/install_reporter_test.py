@@ -15,11 +15,13 @@ that never resolves.
 
 import argparse
 import email
+import errno
 import email.policy
 import os
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 from aiosmtpd.controller import Controller
@@ -66,9 +68,18 @@ class ReporterTest(unittest.TestCase):
         self.controller = None
 
     def start_relay(self):
-        self.controller = Controller(self.relay, hostname=options.relay_host,
-                                     port=options.relay_port)
-        self.controller.start()
+        # The relay's address is this build's own; a server of an earlier
+        # test that is still closing gets a few seconds to let it go.
+        for attempt in range(50):
+            self.controller = Controller(self.relay, hostname=options.relay_host,
+                                         port=options.relay_port)
+            try:
+                self.controller.start()
+                break
+            except OSError as error:
+                if error.errno != errno.EADDRINUSE or attempt == 49:
+                    raise
+                time.sleep(0.2)
         self.addCleanup(self.controller.stop)
 
     def write_log(self, data):
