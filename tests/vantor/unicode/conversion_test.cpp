@@ -97,6 +97,27 @@ TEST(conversion, stateful_japanese_mail_encoding) {
     EXPECT_EQ(widen("\x1B$B\x1B(B", 50221), u"");
 }
 
+// Results on either side of the room of a byte a unit and an eighth more,
+// long and short, whole on every side.
+TEST(conversion, results_longer_than_the_text_are_whole) {
+    const struct {
+        std::u16string text;
+        unicode::codepage page;
+    } cases[] = {
+        {u"\uFEFF" + std::u16string(4000, u'a'), 65001},  // a mark and ASCII
+        {std::u16string(800, u'\u00E9'), 65001},          // two bytes a unit
+        {std::u16string(800, u'\u4E2D'), 65001},          // three bytes a unit
+        {std::u16string(800, u'\u4E2D'), 932},            // two bytes a unit
+        {u"\u4E2D" + std::u16string(7, u'a'), 932},       // within the slack
+        {std::u16string(1000, u'a') + std::u16string(70, u'\u00E9'), 65001},
+        {u"\u65E5\u672C", 50220},  // shift sequences
+    };
+    for (const auto& [text, page] : cases) {
+        EXPECT_EQ(widen(narrow(text, page), page), text) << page;
+    }
+    EXPECT_EQ(narrow(std::u16string(3, u'\u4E2D'), 65001), "\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD");
+}
+
 TEST(conversion, unknown_page_is_invalid_both_ways) {
     for (const unicode::codepage page : {28590, 12345, -2, 1361, 65002}) {
         EXPECT_THROW(narrow(u"x", page), unicode::invalid_codepage) << page;
@@ -143,6 +164,7 @@ TEST_F(system_page, utf8_locale_gives_utf8) {
     setenv("LC_ALL", "C.UTF-8", 1);
     EXPECT_EQ(narrow(u"\u20AC", 0), "\xE2\x82\xAC");
     EXPECT_EQ(widen("\xE2\x82\xAC", 0), u"\u20AC");
+    EXPECT_EQ(unicode::system_ansi_codepage(), 65001);
 }
 
 TEST_F(system_page, c_locale_gives_1252) {
@@ -150,6 +172,7 @@ TEST_F(system_page, c_locale_gives_1252) {
         setenv("LC_ALL", locale, 1);
         EXPECT_EQ(narrow(u"\u20AC", 0), "\x80") << locale;
         EXPECT_EQ(widen("\x80\x81", 0), u"\u20AC\u0081") << locale;
+        EXPECT_EQ(unicode::system_ansi_codepage(), 1252) << locale;
     }
 }
 
