@@ -27,7 +27,7 @@ namespace message2 = vantor::internet::message2;
 constexpr std::size_t log_size = 48u << 20;
 
 // The report as the driver composes it, rendered into lines.
-std::vector<std::string> rendered_mail() {
+vantor::internet::mail_lines rendered_mail() {
     message2::message mail;
     mail.remove_header("Content-Transfer-Encoding");
     mail.add_header("Content-Transfer-Encoding", "base64");
@@ -43,9 +43,9 @@ std::vector<std::string> rendered_mail() {
 }
 
 // The bytes that the delivery puts on the wire after DATA.
-std::string wire_bytes(const std::vector<std::string>& lines) {
+std::string wire_bytes(const vantor::internet::mail_lines& lines) {
     std::string bytes;
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
         bytes += line;
         bytes += "\r\n";
     }
@@ -157,13 +157,13 @@ private:
     std::thread thread_;
 };
 
-const std::vector<std::string>& mail() {
-    static const std::vector<std::string> lines = rendered_mail();
+const vantor::internet::mail_lines& mail() {
+    static const vantor::internet::mail_lines lines = rendered_mail();
     return lines;
 }
 
 void deliver_64_mib(benchmark::State& state) {
-    const std::vector<std::string>& lines = mail();
+    const vantor::internet::mail_lines& lines = mail();
     const std::size_t bytes = wire_bytes(lines).size();
     vantor::internet::environment::scope scope;
     sink server(true);

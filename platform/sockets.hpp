@@ -101,8 +101,4 @@ status::code resolve(const std::string& host, std::vector<resolved_address>& ent
 status::code host_name(const std::byte* address, std::int32_t size, std::int32_t flags,
                        std::string& name);
 
-// The first IPv4 address of a host in dotted decimal form (gethostbyname,
-// then inet_ntoa of the first entry of its address list).
-status::code first_host_address(const std::string& host, std::string& dotted);
-
 }  // namespace platform::sockets

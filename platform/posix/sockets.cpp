@@ -10,7 +10,6 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
-#include <cstring>
 
 #include "platform/address_list.hpp"
 #include "platform/posix/translation.hpp"
@@ -190,23 +189,6 @@ status::code host_name(const std::byte* address, std::int32_t size, std::int32_t
         return posix::translate_lookup_error(result, errno);
     }
     name = buffer;
-    return status::success;
-}
-
-status::code first_host_address(const std::string& host, std::string& dotted) {
-    if (!started()) {
-        return status::wsa_notinitialised;
-    }
-    const hostent* entry = ::gethostbyname(host.c_str());
-    if (entry == nullptr) {
-        return posix::translate_host_error(h_errno);
-    }
-    if (entry->h_addrtype != AF_INET || entry->h_addr_list[0] == nullptr) {
-        return status::wsa_no_data;
-    }
-    in_addr address{};
-    std::memcpy(&address, entry->h_addr_list[0], sizeof address);
-    dotted = ::inet_ntoa(address);
     return status::success;
 }
 

@@ -74,14 +74,6 @@ constexpr code_row lookup_rows[] = {
     {EAI_MEMORY, status::wsa_not_enough_memory},  // 0x0008
 };
 
-// gethostbyname's h_errno -> Windows Sockets code.
-constexpr code_row host_error_rows[] = {
-    {HOST_NOT_FOUND, status::wsa_host_not_found},  // 0x2af9
-    {TRY_AGAIN, status::wsa_try_again},            // 0x2afa
-    {NO_RECOVERY, status::wsa_no_recovery},        // 0x2afb
-    {NO_DATA, status::wsa_no_data},                // 0x2afc
-};
-
 struct flag_row {
     std::int32_t windows;
     int native;
@@ -134,10 +126,6 @@ status::code translate_lookup_error(int error, int system_error) {
         return translate_errno(system_error);
     }
     return look_up(lookup_rows, error);
-}
-
-status::code translate_host_error(int error) {
-    return look_up(host_error_rows, error);
 }
 
 int translate_lookup_flags(std::int32_t flags) {

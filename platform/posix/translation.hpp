@@ -18,10 +18,6 @@ status::code translate_errno(int error);
 // takes the code from errno. A code without a row keeps its own value.
 status::code translate_lookup_error(int error, int system_error);
 
-// h_errno of gethostbyname to its Windows Sockets code. A code without a
-// row keeps its own value.
-status::code translate_host_error(int error);
-
 // getnameinfo flags: the Windows Sockets bits to the native bits; unknown
 // bits are dropped.
 int translate_lookup_flags(std::int32_t flags);

@@ -99,18 +99,4 @@ status::code host_name(const std::byte* address, std::int32_t size, std::int32_t
     return 0;
 }
 
-status::code first_host_address(const std::string& host, std::string& dotted) {
-    const hostent* entry = gethostbyname(host.c_str());
-    if (entry == nullptr) {
-        return WSAGetLastError();
-    }
-    if (entry->h_addrtype != AF_INET || entry->h_addr_list[0] == nullptr) {
-        return WSANO_DATA;
-    }
-    in_addr address{};
-    std::memcpy(&address, entry->h_addr_list[0], sizeof address);
-    dotted = inet_ntoa(address);
-    return 0;
-}
-
 }  // namespace platform::sockets

@@ -26,22 +26,9 @@ constexpr std::array<codepage, 20> exempt_pages{
 
 constexpr codepage fallback_ansi_page = 1252;
 
-// Code page 0 where the system leaves it to us: the page of the locale's
-// character set when the registry knows it and the system converts it,
-// else 1252.
+// Code page 0 as the system ANSI code page that the library resolves.
 codepage resolve(codepage page) {
-    if (page != 0) {
-        return page;
-    }
-    const std::string charset = platform::codepage::locale_charset();
-    if (charset.empty()) {
-        return page;
-    }
-    const codepage named = codepage_by_name(charset);
-    if (named <= 0 || !platform::codepage::max_char_size(named)) {
-        return fallback_ansi_page;
-    }
-    return named;
+    return page == 0 ? system_ansi_codepage() : page;
 }
 
 struct error_row {
@@ -100,6 +87,18 @@ std::unique_ptr<T[]> uninitialised(std::size_t size) {
 
 }  // namespace
 
+codepage system_ansi_codepage() {
+    const std::string charset = platform::codepage::locale_charset();
+    if (charset.empty()) {
+        return 0;
+    }
+    const codepage named = codepage_by_name(charset);
+    if (named <= 0 || !platform::codepage::max_char_size(named)) {
+        return fallback_ansi_page;
+    }
+    return named;
+}
+
 bool strict_flags_allowed(codepage page) {
     return std::find(exempt_pages.begin(), exempt_pages.end(), page) == exempt_pages.end();
 }
@@ -123,7 +122,31 @@ std::string narrow(std::u16string_view text, codepage page) {
     if (!max_size) {
         raise<invalid_codepage>();
     }
-    // One call into a buffer for the worst case.
+    const bool report_default = strict_flags_allowed(page);
+    const auto check = [](const platform::codepage::outcome& result) {
+        if (result.used_default) {
+            raise<unmappable_character>();
+        }
+        if (result.count == 0 && result.error != status::success) {
+            raise_for(narrow_errors, result.error);
+        }
+    };
+    // Most text takes about a byte a unit (a byte-order mark or a few
+    // accented letters take a little more): first straight into a result of
+    // that size with an eighth more, so that a large text is neither held
+    // twice nor copied.
+    if (text.size() < std::numeric_limits<std::size_t>::max() / 2) {
+        const std::size_t room = *max_size == 1 ? text.size() : text.size() + text.size() / 8 + 16;
+        std::string result = allocate([room] { return std::string(room, '\0'); });
+        const auto first =
+            platform::codepage::wide_to_multibyte(page, text, result, report_default);
+        if (first.error != status::insufficient_buffer) {
+            check(first);
+            result.resize(first.count);
+            return result;
+        }
+    }
+    // Otherwise one call into a buffer for the worst case.
     if (*max_size != 0 && text.size() > std::numeric_limits<std::size_t>::max() / *max_size) {
         raise<out_of_memory>();
     }
@@ -132,13 +155,8 @@ std::string narrow(std::u16string_view text, codepage page) {
     const std::size_t size = text.size() * *max_size;
     const auto buffer = uninitialised<char>(size);
     const auto result = platform::codepage::wide_to_multibyte(
-        page, text, std::span<char>(buffer.get(), size), strict_flags_allowed(page));
-    if (result.used_default) {
-        raise<unmappable_character>();
-    }
-    if (result.count == 0 && result.error != status::success) {
-        raise_for(narrow_errors, result.error);
-    }
+        page, text, std::span<char>(buffer.get(), size), report_default);
+    check(result);
     return std::string(buffer.get(), result.count);
 }
 

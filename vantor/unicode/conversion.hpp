@@ -23,6 +23,12 @@ std::string narrow(std::u16string_view text, codepage page);
 // invalid bytes with U+FFFD instead.
 std::u16string widen(std::string_view text, codepage page);
 
+// The code page that code page 0 (the system ANSI code page) stands for
+// where the library resolves it: the page of the locale's character set
+// when the registry names one that the system converts, else 1252. Gives 0
+// where the system resolves code page 0 itself.
+codepage system_ansi_codepage();
+
 // False for the code pages whose conversions must not be asked to report
 // bad input (42, 50221, 50222, 50225, 50227, 50229, 52936, 54936, 57002 to
 // 57011, 65000, 65001); true for every other number.

@@ -41,18 +41,6 @@ TEST(sockets, calls_without_a_start_are_not_initialised) {
     EXPECT_EQ(sockets::close(sockets::invalid_handle), status::wsa_notinitialised);
 }
 
-TEST(sockets, first_host_address_in_dotted_form) {
-    std::string dotted;
-    EXPECT_EQ(sockets::first_host_address("localhost", dotted), status::wsa_notinitialised);
-    sockets::start_record record;
-    ASSERT_EQ(sockets::start(0x0202, record), status::success);
-    EXPECT_EQ(sockets::first_host_address("localhost", dotted), status::success);
-    EXPECT_EQ(dotted, "127.0.0.1");
-    EXPECT_EQ(sockets::first_host_address("no-such-host.invalid", dotted),
-              status::wsa_host_not_found);
-    EXPECT_EQ(sockets::stop(), status::success);
-}
-
 TEST(sockets, receive_time_out_in_milliseconds_becomes_a_timeval) {
     sockets::start_record record;
     ASSERT_EQ(sockets::start(0x0101, record), status::success);

@@ -91,14 +91,6 @@ TEST(translation, lookup_results_to_windows_sockets_codes) {
     EXPECT_EQ(posix::translate_lookup_error(EAI_SYSTEM, ECONNREFUSED), 10061);
 }
 
-TEST(translation, host_errors_to_windows_sockets_codes) {
-    EXPECT_EQ(posix::translate_host_error(HOST_NOT_FOUND), 11001);
-    EXPECT_EQ(posix::translate_host_error(TRY_AGAIN), 11002);
-    EXPECT_EQ(posix::translate_host_error(NO_RECOVERY), 11003);
-    EXPECT_EQ(posix::translate_host_error(NO_DATA), 11004);
-    EXPECT_EQ(posix::translate_host_error(77), 77);
-}
-
 TEST(translation, lookup_flags_bit_by_bit) {
     EXPECT_EQ(posix::translate_lookup_flags(0x01), NI_NOFQDN);
     EXPECT_EQ(posix::translate_lookup_flags(0x02), NI_NUMERICHOST);

@@ -141,6 +141,28 @@ TEST(conversion, stateful_japanese_mail_encoding) {
     EXPECT_EQ(narrow(u"\u65E5\xD800", 50222), "\x1B$BF|\x1B(B?");
     // Shift sequences alone are text without characters.
     EXPECT_EQ(widen("\x1B$B\x1B(B", 50221), u"");
+    // Shift sequences make the result longer than the text.
+    EXPECT_EQ(widen(narrow(u"\u65E5\u672C", 50220), 50220), u"\u65E5\u672C");
+}
+
+// Results on either side of the room of a byte a unit and an eighth more,
+// long and short, whole on every side.
+TEST(conversion, results_longer_than_the_text_are_whole) {
+    const struct {
+        std::u16string text;
+        unicode::codepage page;
+    } cases[] = {
+        {u"\uFEFF" + std::u16string(4000, u'a'), 65001},  // a mark and ASCII
+        {std::u16string(800, u'\u00E9'), 65001},          // two bytes a unit
+        {std::u16string(800, u'\u4E2D'), 65001},          // three bytes a unit
+        {std::u16string(800, u'\u4E2D'), 932},            // two bytes a unit
+        {u"\u4E2D" + std::u16string(7, u'a'), 932},       // within the slack
+        {std::u16string(1000, u'a') + std::u16string(70, u'\u00E9'), 65001},
+    };
+    for (const auto& [text, page] : cases) {
+        EXPECT_EQ(widen(narrow(text, page), page), text) << page;
+    }
+    EXPECT_EQ(narrow(std::u16string(3, u'\u4E2D'), 65001), "\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD");
 }
 
 TEST(conversion, unknown_page_is_invalid_both_ways) {

@@ -54,6 +54,7 @@ TEST_F(system_page, utf8_locale_gives_utf8) {
     setenv("LC_ALL", "C.UTF-8", 1);
     EXPECT_EQ(narrow(u"\u20AC", 0), "\xE2\x82\xAC");
     EXPECT_EQ(widen("\xE2\x82\xAC", 0), u"\u20AC");
+    EXPECT_EQ(unicode::system_ansi_codepage(), 65001);
 }
 
 TEST_F(system_page, c_locale_gives_1252) {
@@ -61,6 +62,7 @@ TEST_F(system_page, c_locale_gives_1252) {
         setenv("LC_ALL", locale, 1);
         EXPECT_EQ(narrow(u"\u20AC", 0), "\x80") << locale;
         EXPECT_EQ(widen("\x80\x81", 0), u"\u20AC\u0081") << locale;
+        EXPECT_EQ(unicode::system_ansi_codepage(), 1252) << locale;
     }
 }
 

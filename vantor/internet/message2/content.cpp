@@ -1,5 +1,7 @@
 #include "vantor/internet/message2/content.hpp"
 
+#include <utility>
+
 #include "vantor/unicode/registry.hpp"
 #include "vantor/unicode/conversion.hpp"
 
@@ -11,8 +13,8 @@ constexpr std::int32_t ansi_codepage = 0;
 
 }  // namespace
 
-void content::set_text(const std::u16string& new_text) {
-    text = new_text;
+void content::set_text(std::u16string new_text) {
+    text = std::move(new_text);
     data = unicode::narrow(text, unicode::codepage_by_name(charset));
 }
 

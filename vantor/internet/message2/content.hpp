@@ -17,7 +17,7 @@ struct content {
     // Takes the text, then converts it into the code page of charset. If
     // the conversion fails, text is already the new text while data still
     // holds the bytes of the previous one.
-    void set_text(const std::u16string& text);
+    void set_text(std::u16string text);
 
     // Converts the text from the system ANSI code page and sets it; a
     // failing conversion changes nothing.

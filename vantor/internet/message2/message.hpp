@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "vantor/internet/mail_lines.hpp"
 #include "vantor/internet/message2/content.hpp"
 #include "vantor/internet/message2/header_type/generic_value_type.hpp"
 
@@ -42,7 +43,7 @@ public:
     // Content-Type rebuilt from content), an empty line, then the body in
     // the transfer encoding of the newest Content-Transfer-Encoding entry.
     // The message is not changed; a failure returns no lines.
-    std::vector<std::string> render() const;
+    mail_lines render() const;
 
     // The newest Content-Transfer-Encoding text as lower-case UTF-8, or the
     // empty string.

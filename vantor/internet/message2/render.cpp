@@ -36,19 +36,20 @@ std::string rebuilt_content_type(const std::string& stored, const content& body)
 // whole number of base64 groups, a run of chunks encoded at once reads the
 // same as the chunks encoded one by one; the data is encoded a block of
 // chunks at a time and the text cut into lines.
-void append_base64_lines(std::string_view data, std::vector<std::string>& lines) {
+void append_base64_lines(std::string_view data, mail_lines& lines) {
     constexpr std::size_t line_length = base64_chunk / 3 * 4;
     constexpr std::size_t block = base64_chunk * 4096;
-    lines.reserve(lines.size() + data.size() / base64_chunk + 1);
+    const std::size_t count = (data.size() + base64_chunk - 1) / base64_chunk;
+    lines.reserve(count, count * line_length);
     for (std::size_t offset = 0; offset < data.size(); offset += block) {
         const std::string text = translate::encode_base64(data.substr(offset, block));
         for (std::size_t start = 0; start < text.size(); start += line_length) {
-            lines.emplace_back(text, start, line_length);
+            lines.push_back(std::string_view(text).substr(start, line_length));
         }
     }
 }
 
-void append_quoted_printable_lines(std::string_view data, std::vector<std::string>& lines) {
+void append_quoted_printable_lines(std::string_view data, mail_lines& lines) {
     line_reader reader(data);
     reader.set_end_of_input();
     std::string_view line;
@@ -61,33 +62,33 @@ void append_quoted_printable_lines(std::string_view data, std::vector<std::strin
             if (offset < line.size()) {
                 encoded += '=';
             }
-            lines.push_back(std::move(encoded));
+            lines.push_back(encoded);
         } while (offset < line.size());
     }
 }
 
-void append_plain_lines(std::string_view data, std::vector<std::string>& lines) {
+void append_plain_lines(std::string_view data, mail_lines& lines) {
     line_reader reader(data);
     reader.set_end_of_input();
     std::string_view line;
     while (reader.read_line(line)) {
-        lines.emplace_back(line);
+        lines.push_back(line);
     }
 }
 
 }  // namespace
 
-std::vector<std::string> message::render() const {
-    std::vector<std::string> lines;
+mail_lines message::render() const {
+    mail_lines lines;
     for (const auto& entry : headers) {
         const std::string text =
             iequals(entry.name, "Content-Type") ? rebuilt_content_type(entry.text, content) : entry.text;
         std::string line;
         line.reserve(entry.name.size() + 2 + text.size());
         line.append(entry.name).append(": ").append(text);
-        lines.push_back(std::move(line));
+        lines.push_back(line);
     }
-    lines.emplace_back();
+    lines.push_back({});
 
     if (!content.data.empty()) {
         const std::string encoding = transfer_encoding();

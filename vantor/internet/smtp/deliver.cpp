@@ -20,10 +20,10 @@ constexpr std::int32_t go_ahead = 354;
 constexpr std::size_t data_chunk = 1 << 18;
 
 // Writes every line with CR LF, a leading dot doubled.
-void send_lines(transport::tcp::base& transport, const std::vector<std::string>& lines) {
+void send_lines(transport::tcp::base& transport, const mail_lines& lines) {
     std::string chunk;
     chunk.reserve(data_chunk);
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
         if (starts_with(".", line)) {
             chunk += '.';
         }
@@ -47,8 +47,7 @@ std::int32_t send_command(transport::tcp::base& transport, const std::string& co
 }
 
 void deliver(const std::string& client_domain, const address::base& server,
-             const std::string& recipient, const std::string& sender,
-             const std::vector<std::string>& lines) {
+             const std::string& recipient, const std::string& sender, const mail_lines& lines) {
     transport::tcp::raw transport;
     transport.open(server);
     transport.connect_to(server);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "vantor/internet/address/base.hpp"
+#include "vantor/internet/mail_lines.hpp"
 #include "vantor/internet/transport/tcp/base.hpp"
 
 namespace vantor::internet::smtp {
@@ -27,7 +28,6 @@ std::int32_t send_command(transport::tcp::base& transport, const std::string& co
 // message; SMTP and environment errors, and transport errors before RSET,
 // leave unchanged.
 void deliver(const std::string& client_domain, const address::base& server,
-             const std::string& recipient, const std::string& sender,
-             const std::vector<std::string>& lines);
+             const std::string& recipient, const std::string& sender, const mail_lines& lines);
 
 }  // namespace vantor::internet::smtp

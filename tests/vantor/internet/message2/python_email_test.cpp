@@ -56,8 +56,8 @@ struct read_back {
 
 read_back read_with_python(const message2::message& mail) {
     std::string wire;
-    for (const auto& line : mail.render()) {
-        wire += line + "\r\n";
+    for (const std::string_view line : mail.render()) {
+        wire.append(line).append("\r\n");
     }
     read_back result;
     for (const auto& line : peer::lines_of(run_reader("mail", wire))) {

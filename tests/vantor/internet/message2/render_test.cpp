@@ -11,7 +11,7 @@ namespace {
 
 using vantor::internet::message2::line_reader;
 using vantor::internet::message2::message;
-using lines = std::vector<std::string>;
+using lines = vantor::internet::mail_lines;
 
 // The report's shape: the headers the reporter sets, newest first.
 message report(const std::u16string& body) {

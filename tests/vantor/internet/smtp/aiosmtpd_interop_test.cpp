@@ -25,7 +25,7 @@ TEST(aiosmtpd, delivery_of_thousands_of_lines_arrives_exactly) {
     const int port = std::atoi(from_environment("VANTOR_SMTP_PORT").c_str());
     ASSERT_GT(port, 0) << "no server: run this program through with_aiosmtpd.py";
 
-    std::vector<std::string> lines = {"Subject: interop", "To: <support@example.com>", ""};
+    vantor::internet::mail_lines lines = {"Subject: interop", "To: <support@example.com>", ""};
     for (int i = 0; i < 5000; ++i) {
         switch (i % 5) {
             case 0:
@@ -46,8 +46,8 @@ TEST(aiosmtpd, delivery_of_thousands_of_lines_arrives_exactly) {
         }
     }
     std::string expected = "MAIL FROM:<>\nRCPT TO:support@example.com\n";
-    for (const std::string& line : lines) {
-        expected += line + "\r\n";
+    for (const std::string_view line : lines) {
+        expected.append(line).append("\r\n");
     }
 
     {

@@ -20,7 +20,7 @@ namespace smtp = vantor::internet::smtp;
 using namespace test_support;
 using namespace std::chrono_literals;
 using script = std::vector<peer_step>;
-using lines = std::vector<std::string>;
+using lines = vantor::internet::mail_lines;
 
 const std::string recipient = "support@example.com";
 
@@ -105,7 +105,7 @@ TEST_F(deliver, many_lines_arrive_unchanged) {
     std::string expected;
     for (int i = 0; i < 20000; ++i) {
         message.push_back(i % 7 == 0 ? "." + std::to_string(i) : std::string(i % 90, 'a' + i % 26));
-        expected += (i % 7 == 0 ? ".." + std::to_string(i) : message.back()) + "\r\n";
+        expected += (i % 7 == 0 ? ".." + std::to_string(i) : std::string(message.back())) + "\r\n";
     }
     loopback_peer peer(good_server());
     EXPECT_EQ(run(peer, message), std::nullopt);
@@ -227,7 +227,10 @@ TEST_F(deliver, a_4xx_reply_to_quit_is_a_temporary_failure) {
 }
 
 TEST_F(deliver, a_reset_during_data_is_a_temporary_failure) {
-    lines message(20000, std::string(70, 'm'));
+    lines message;
+    for (int i = 0; i < 20000; ++i) {
+        message.push_back(std::string(70, 'm'));
+    }
     loopback_peer peer(good_server_until(5) + script{await_line(), reset_connection()});
     const std::optional<std::string> error = run(peer, message);
     ASSERT_TRUE(error.has_value());
