@@ -57,6 +57,10 @@ if [ ! -e "$ready" ]; then
                 echo "$0: wineboot failed in $prefix (log: $log)" >&2
                 exit 1
             fi
+            # The boot's processes (its desktop without a display among
+            # them) end with its wineserver; the programs after it start
+            # afresh, with their own environment's display.
+            DISPLAY= timeout "$boot_limit" "$(dirname "$wine")/wineserver" -w
             touch "$ready" && rm -f "$booting"
         fi
     ) 9>"$prefix.lock" || exit 1

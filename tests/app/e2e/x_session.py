@@ -68,6 +68,7 @@ class XSession:
                  "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             self.display = ":%d" % number
             if self.wait_until_served():
+                self.xdotool("mousemove", "0", "0")  # the pointer off the boxes
                 return self
             self.process.kill()
             self.process.wait()
@@ -101,32 +102,56 @@ class XSession:
             time.sleep(0.1)
         return False
 
+    def windows(self, caption):
+        """The X windows whose name is this caption."""
+        found = self.xdotool("search", "--onlyvisible", "--name", "^%s$" % caption, timeout=10)
+        return [window.decode() for window in found.stdout.split()]
+
     def wait_for_window(self, caption, limit=60):
-        """The X window of the first window with this caption; None when
-        none appears within the time."""
+        """The X window of the first window with this caption, once the
+        screen shows something; None when none appears within the time."""
         ends = time.monotonic() + limit
         while time.monotonic() < ends:
-            found = self.xdotool("search", "--name", "^%s$" % caption, timeout=10)
-            windows = found.stdout.split()
+            windows = self.windows(caption)
             if windows:
-                return windows[0].decode()
+                self.wait_until_drawn()
+                return windows[0]
             time.sleep(0.2)
         return None
 
-    def press(self, window, key):
-        """Gives the window the input focus and presses the key."""
-        self.xdotool("windowfocus", "--sync", window)
-        self.xdotool("key", key)
+    def press(self, window, key, tries=5):
+        """Gives the window the input focus and presses the key, again
+        while the window stays (a key pressed before the window took input
+        is lost). False when the window never went."""
+        for _ in range(tries):
+            self.xdotool("windowfocus", "--sync", window)
+            self.xdotool("key", key)
+            ends = time.monotonic() + 3
+            while time.monotonic() < ends:
+                if window not in self.windows_at_all():
+                    return True
+                time.sleep(0.1)
+        return False
 
-    def screenshot(self, path, limit=10):
-        """Writes the screen as PNG, once something is drawn on it (the
-        empty screen is black)."""
+    def windows_at_all(self):
+        found = self.xdotool("search", "--onlyvisible", "--name", ".", timeout=10)
+        return [window.decode() for window in found.stdout.split()]
+
+    def screen(self):
+        with open(os.path.join(self.folder, "Xvfb_screen0"), "rb") as screen:
+            return screen.read()
+
+    def wait_until_drawn(self, limit=10):
+        """Waits until the screen is no longer all black, the empty
+        screen; gives the screen's XWD image."""
         ends = time.monotonic() + limit
         while True:
-            with open(os.path.join(self.folder, "Xvfb_screen0"), "rb") as screen:
-                data = screen.read()
+            data = self.screen()
             if data[pixels_start(data):].strip(b"\0") or time.monotonic() > ends:
-                break
+                return data
             time.sleep(0.1)
+
+    def screenshot(self, path):
+        """Writes the screen as PNG, once something is drawn on it."""
         with open(path, "wb") as image:
-            image.write(png_of_xwd(data))
+            image.write(png_of_xwd(self.wait_until_drawn()))
