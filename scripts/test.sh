@@ -3,8 +3,9 @@
 # as errors and runs the tests, then builds and runs the same tests again
 # with AddressSanitizer and UndefinedBehaviorSanitizer, then cross-builds
 # the Windows program and its tests and runs them under Wine (all but those
-# labelled linux_only). Ends with one line "N passed, N failed" and a
-# non-zero status when anything failed.
+# labelled linux_only). Each stage names the tests that skipped themselves
+# and why. Ends with one line "N passed, N failed" and a non-zero status
+# when anything failed.
 set -u
 cd "$(dirname "$0")/.."
 
@@ -54,6 +55,11 @@ run_stage() {
         sed -n '/The following tests FAILED/,$p' "$log"
     fi
     echo "== $preset: $summary ($((SECONDS - started)) s)"
+    # Tests that skipped themselves, with the reason they gave (GoogleTest
+    # writes it on the line after "Skipped").
+    awk '/^\[ RUN      \]/ { name = $4 }
+         /: Skipped$/ { getline reason; print "   skipped " name ": " reason }' \
+        "build/$preset/Testing/Temporary/LastTest.log" 2>/dev/null
     passed=$((passed + total - fails))
     failed=$((failed + fails))
 }
