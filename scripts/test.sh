@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Runs the whole test suite: installs what is missing, builds with warnings
 # as errors and runs the tests, then builds and runs the same tests again
-# with AddressSanitizer and UndefinedBehaviorSanitizer. Ends with one line
-# "N passed, N failed" and a non-zero status when anything failed.
+# with AddressSanitizer and UndefinedBehaviorSanitizer, then cross-builds
+# the Windows program and its tests and runs them under Wine (all but those
+# labelled linux_only). Each stage names the tests that skipped themselves
+# and why. Ends with one line "N passed, N failed" and a non-zero status
+# when anything failed.
 set -u
 cd "$(dirname "$0")/.."
 
@@ -14,16 +17,27 @@ failed=0
 log_dir=build/logs
 mkdir -p "$log_dir"
 
-# run_stage <preset>: configure, build and test one preset; adds the test
-# counts to the totals. A stage that cannot configure or build counts as one
-# failure.
+# stage_failed <preset> <what> <log>: shows the end of the log and counts
+# the stage as one failure.
+stage_failed() {
+    tail -n 60 "$3"
+    echo "== $1: $2 (full log: $3)"
+    failed=$((failed + 1))
+}
+
+# run_stage <preset> [command before the tests...]: configure, build and
+# test one preset; adds the test counts to the totals. A stage that cannot
+# configure, build or prepare counts as one failure.
 run_stage() {
-    local preset="$1" log="$log_dir/$1.log"
+    local preset="$1" log="$log_dir/$1.log" started=$SECONDS
+    shift
     echo "== $preset: configure and build"
     if ! cmake --preset "$preset" >"$log" 2>&1 || ! cmake --build --preset "$preset" >>"$log" 2>&1; then
-        tail -n 60 "$log"
-        echo "== $preset: build failed (full log: $log)"
-        failed=$((failed + 1))
+        stage_failed "$preset" "build failed" "$log"
+        return
+    fi
+    if [ "$#" -gt 0 ] && ! "$@" >>"$log" 2>&1; then
+        stage_failed "$preset" "$* failed" "$log"
         return
     fi
     echo "== $preset: tests"
@@ -31,9 +45,7 @@ run_stage() {
     local summary
     summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
     if [ -z "$summary" ]; then
-        tail -n 60 "$log"
-        echo "== $preset: no test summary (full log: $log)"
-        failed=$((failed + 1))
+        stage_failed "$preset" "no test summary" "$log"
         return
     fi
     local total fails
@@ -42,13 +54,21 @@ run_stage() {
     if [ "$fails" -ne 0 ]; then
         sed -n '/The following tests FAILED/,$p' "$log"
     fi
-    echo "== $preset: $summary"
+    echo "== $preset: $summary ($((SECONDS - started)) s)"
+    # Tests that skipped themselves, with the reason they gave (GoogleTest
+    # writes it on the line after "Skipped").
+    awk '/^\[ RUN      \]/ { name = $4 }
+         /: Skipped$/ { getline reason; print "   skipped " name ": " reason }' \
+        "build/$preset/Testing/Temporary/LastTest.log" 2>/dev/null
     passed=$((passed + total - fails))
     failed=$((failed + fails))
 }
 
 run_stage default
 run_stage sanitize
+# The Wine prefix is made before the tests, so that its first boot does not
+# eat into a test's time-out.
+run_stage windows scripts/wine-run.sh build/windows/wine --boot
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,5 +1,6 @@
 #include "vantor/format.hpp"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstddef>
 #include <cstdio>
@@ -21,10 +22,15 @@ std::string format(const char* format_string, ...) {
     for (;;) {
         std::va_list arguments;
         va_start(arguments, format_string);
+        errno = 0;
         const int written = std::vsnprintf(buffer.data(), buffer.size(), format_string, arguments);
+        const int error = errno;
         va_end(arguments);
 
-        if (written < 0) {
+        // glibc returns a negative count for a character that the locale
+        // cannot write; MinGW-w64's formatter instead drops the rest of that
+        // argument and reports it only through errno.
+        if (written < 0 || error == EILSEQ) {
             throw exception("vsnprintf() failed");
         }
         const auto length = static_cast<std::size_t>(written);

@@ -9,6 +9,9 @@ namespace vantor {
 // text is formatted again from the start. The result is exactly the
 // formatted text. A formatter that reports an encoding error raises
 // vantor::exception with the message "vsnprintf() failed".
-[[gnu::format(printf, 1, 2)]] std::string format(const char* format_string, ...);
+// The arguments are checked against the C99 directives (gnu_printf) that
+// glibc and MinGW-w64's own formatter both implement, not the Microsoft
+// runtime's.
+[[gnu::format(gnu_printf, 1, 2)]] std::string format(const char* format_string, ...);
 
 }  // namespace vantor

@@ -31,6 +31,7 @@ outcome wide_to_multibyte(number page, std::u16string_view text, std::span<char>
         return {0, status::invalid_parameter, false};
     }
     BOOL used_default = FALSE;
+    SetLastError(ERROR_SUCCESS);
     const int written = WideCharToMultiByte(
         static_cast<UINT>(page), 0, reinterpret_cast<const wchar_t*>(text.data()),
         static_cast<int>(text.size()), out.data(), clamp(out.size()), nullptr,
@@ -46,6 +47,9 @@ outcome multibyte_to_wide(number page, std::string_view text, std::span<char16_t
     if (text.size() > INT_MAX) {
         return {0, status::invalid_parameter, false};
     }
+    // Text of shift sequences alone converts to nothing without an error:
+    // 0 with the last error left at success.
+    SetLastError(ERROR_SUCCESS);
     const int written = MultiByteToWideChar(
         static_cast<UINT>(page), strict ? MB_ERR_INVALID_CHARS : 0, text.data(),
         static_cast<int>(text.size()), reinterpret_cast<wchar_t*>(out.data()), clamp(out.size()));

@@ -1,15 +1,6 @@
 #include "tests/vantor/internet/loopback_peer.hpp"
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <stdexcept>
 #include <utility>
 
 namespace test_support {
@@ -19,17 +10,9 @@ namespace {
 // hanging; it is longer than the 30-second receive time-out of a delivery.
 constexpr int wait_limit_ms = 60000;
 
-std::uint16_t bind_loopback(int socket) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    if (::bind(socket, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-        ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
-        throw std::runtime_error("cannot bind a loopback socket");
-    }
-    return ntohs(address.sin_port);
-}
+// The waits are cut into slices, so that a peer being destroyed notices it
+// soon.
+constexpr int wait_slice_ms = 20;
 
 }  // namespace
 
@@ -58,27 +41,22 @@ peer_step reset_connection() {
 }
 
 loopback_peer::loopback_peer(std::vector<peer_step> script) {
-    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (listener_ < 0) {
-        throw std::runtime_error("cannot create the peer's socket");
-    }
-    port_ = bind_loopback(listener_);
-    if (::listen(listener_, 1) != 0 || ::pipe2(wake_, O_CLOEXEC) != 0) {
-        ::close(listener_);
-        throw std::runtime_error("cannot listen on the peer's socket");
+    listener_ = peer_sockets::bound_loopback(port_);
+    try {
+        peer_sockets::listen(listener_);
+    } catch (...) {
+        peer_sockets::close(listener_);
+        throw;
     }
     thread_ = std::thread([this, script = std::move(script)]() mutable { run(std::move(script)); });
 }
 
 loopback_peer::~loopback_peer() {
     if (thread_.joinable()) {
-        const char stop = 0;
-        [[maybe_unused]] const ssize_t written = ::write(wake_[1], &stop, 1);
+        stopping_ = true;
         thread_.join();
     }
-    ::close(wake_[0]);
-    ::close(wake_[1]);
-    ::close(listener_);
+    peer_sockets::close(listener_);
 }
 
 const std::string& loopback_peer::received() {
@@ -88,12 +66,12 @@ const std::string& loopback_peer::received() {
     return received_;
 }
 
-bool loopback_peer::read_some(int connection) {
+bool loopback_peer::read_some(peer_sockets::handle connection) {
     if (!wait_readable(connection)) {
         return false;
     }
     char buffer[65536];
-    const ssize_t count = ::recv(connection, buffer, sizeof buffer, 0);
+    const long count = peer_sockets::receive(connection, buffer, sizeof buffer);
     if (count <= 0) {
         return false;
     }
@@ -102,21 +80,23 @@ bool loopback_peer::read_some(int connection) {
 }
 
 // False when the wait limit passed or the peer is being destroyed.
-bool loopback_peer::wait_readable(int socket) {
-    pollfd entries[2] = {{socket, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-    return ::poll(entries, 2, wait_limit_ms) > 0 && entries[1].revents == 0;
+bool loopback_peer::wait_readable(peer_sockets::handle socket) {
+    for (int waited = 0; waited < wait_limit_ms && !stopping_; waited += wait_slice_ms) {
+        if (peer_sockets::readable(socket, wait_slice_ms)) {
+            return !stopping_;
+        }
+    }
+    return false;
 }
 
 void loopback_peer::run(std::vector<peer_step> script) {
     if (!wait_readable(listener_)) {
         return;
     }
-    const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (connection < 0) {
+    const peer_sockets::handle connection = peer_sockets::accept(listener_);
+    if (connection == peer_sockets::invalid_handle) {
         return;
     }
-    const int on = 1;
-    ::setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
     bool open = true;
     for (const peer_step& step : script) {
         if (!open) {
@@ -124,7 +104,7 @@ void loopback_peer::run(std::vector<peer_step> script) {
         }
         switch (step.what) {
             case peer_step::action::send:
-                ::send(connection, step.text.data(), step.text.size(), MSG_NOSIGNAL);
+                peer_sockets::send(connection, step.text);
                 break;
             case peer_step::action::pause:
                 std::this_thread::sleep_for(step.time);
@@ -147,31 +127,24 @@ void loopback_peer::run(std::vector<peer_step> script) {
                 break;
             }
             case peer_step::action::close:
-                ::close(connection);
+                peer_sockets::close(connection);
                 return;
-            case peer_step::action::reset: {
-                const linger abort{1, 0};
-                ::setsockopt(connection, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
-                ::close(connection);
+            case peer_step::action::reset:
+                peer_sockets::reset(connection);
                 return;
-            }
         }
     }
     while (open && read_some(connection)) {
     }
-    ::close(connection);
+    peer_sockets::close(connection);
 }
 
 refusing_port::refusing_port() {
-    socket_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (socket_ < 0) {
-        throw std::runtime_error("cannot create a socket");
-    }
-    port_ = bind_loopback(socket_);
+    socket_ = peer_sockets::bound_loopback(port_);
 }
 
 refusing_port::~refusing_port() {
-    ::close(socket_);
+    peer_sockets::close(socket_);
 }
 
 }  // namespace test_support

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "tests/support/peer_sockets.hpp"
 
 // A scripted TCP peer on 127.0.0.1 for the tests: it accepts one
 // connection, plays its steps in order on a thread of its own, and records
@@ -50,11 +53,12 @@ public:
 
 private:
     void run(std::vector<peer_step> script);
-    bool read_some(int connection);
-    bool wait_readable(int socket);
+    bool read_some(peer_sockets::handle connection);
+    bool wait_readable(peer_sockets::handle socket);
 
-    int listener_ = -1;
-    int wake_[2] = {-1, -1};  // a pipe: written to end the script
+    peer_sockets::library library_;
+    peer_sockets::handle listener_ = peer_sockets::invalid_handle;
+    std::atomic<bool> stopping_{false};  // set to end the script
     std::uint16_t port_ = 0;
     std::string received_;
     std::size_t awaited_end_ = 0;
@@ -73,7 +77,8 @@ public:
     std::uint16_t port() const { return port_; }
 
 private:
-    int socket_ = -1;
+    peer_sockets::library library_;
+    peer_sockets::handle socket_ = peer_sockets::invalid_handle;
     std::uint16_t port_ = 0;
 };
 
