@@ -4,8 +4,8 @@
 # with AddressSanitizer and UndefinedBehaviorSanitizer, then cross-builds
 # the Windows program and its tests and runs them under Wine (all but those
 # labelled linux_only). Each stage names the tests that skipped themselves
-# and why. Ends with one line "N passed, N failed" and a non-zero status
-# when anything failed.
+# and why. Ends with one line "N passed, N failed, N skipped" and a non-zero
+# status when anything failed.
 set -u
 cd "$(dirname "$0")/.."
 
@@ -14,6 +14,7 @@ install_missing_packages scripts/packages.txt || exit 1
 
 passed=0
 failed=0
+skipped=0
 log_dir=build/logs
 mkdir -p "$log_dir"
 
@@ -48,9 +49,11 @@ run_stage() {
         stage_failed "$preset" "no test summary" "$log"
         return
     fi
-    local total fails
+    local total fails skips
     fails=$(echo "$summary" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/')
     total=$(echo "$summary" | sed -E 's/.* failed out of ([0-9]+).*/\1/')
+    # CTest counts a skipped test as not failed; it is counted apart here.
+    skips=$(sed -n '/^The following tests did not run:/,/^$/p' "$log" | grep -c '(Skipped)$')
     if [ "$fails" -ne 0 ]; then
         sed -n '/The following tests FAILED/,$p' "$log"
     fi
@@ -60,8 +63,9 @@ run_stage() {
     awk '/^\[ RUN      \]/ { name = $4 }
          /: Skipped$/ { getline reason; print "   skipped " name ": " reason }' \
         "build/$preset/Testing/Temporary/LastTest.log" 2>/dev/null
-    passed=$((passed + total - fails))
+    passed=$((passed + total - fails - skips))
     failed=$((failed + fails))
+    skipped=$((skipped + skips))
 }
 
 run_stage default
@@ -70,5 +74,5 @@ run_stage sanitize
 # eat into a test's time-out.
 run_stage windows scripts/wine-run.sh build/windows/wine --boot
 
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" -eq 0 ]
