@@ -13,10 +13,10 @@ using code = std::int32_t;
 constexpr code success = 0;
 
 // System error codes (GetLastError).
-constexpr code insufficient_buffer = 122;     // ERROR_INSUFFICIENT_BUFFER
-constexpr code invalid_flags = 1004;          // ERROR_INVALID_FLAGS
-constexpr code invalid_parameter = 87;        // ERROR_INVALID_PARAMETER
-constexpr code no_unicode_translation = 1113; // ERROR_NO_UNICODE_TRANSLATION
+constexpr code insufficient_buffer = 122;      // ERROR_INSUFFICIENT_BUFFER
+constexpr code invalid_flags = 1004;           // ERROR_INVALID_FLAGS
+constexpr code invalid_parameter = 87;         // ERROR_INVALID_PARAMETER
+constexpr code no_unicode_translation = 1113;  // ERROR_NO_UNICODE_TRANSLATION
 
 // Windows Sockets codes (WSAGetLastError, WSAStartup, getaddrinfo).
 constexpr code wsa_eintr = 10004;

@@ -16,9 +16,13 @@ const char* exception::what() const noexcept {
     }
 }
 
-const char* exception::message() const noexcept { return message_.c_str(); }
+const char* exception::message() const noexcept {
+    return message_.c_str();
+}
 
-const char* exception::code_path() const noexcept { return code_path_.c_str(); }
+const char* exception::code_path() const noexcept {
+    return code_path_.c_str();
+}
 
 void exception::append_segment(std::string_view segment) {
     if (!code_path_.empty()) {

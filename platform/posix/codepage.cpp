@@ -28,12 +28,10 @@ outcome wide_to_multibyte(number page, std::u16string_view text, std::span<char>
         return {0, status::invalid_parameter, false};
     }
     switch (served->kind) {
-        case engine::utf8:
-            return posix::utf16_to_utf8(text, out, report_default);
+        case engine::utf8: return posix::utf16_to_utf8(text, out, report_default);
         case engine::single_byte:
             return posix::wide_to_single_byte(posix::table_of(page), text, out, report_default);
-        case engine::multi_byte:
-            break;
+        case engine::multi_byte: break;
     }
     return posix::wide_to_multi_byte(served->charset, text, out, report_default);
 }
@@ -45,12 +43,10 @@ outcome multibyte_to_wide(number page, std::string_view text, std::span<char16_t
         return {0, status::invalid_parameter, false};
     }
     switch (served->kind) {
-        case engine::utf8:
-            return posix::utf8_to_utf16(text, out, strict);
+        case engine::utf8: return posix::utf8_to_utf16(text, out, strict);
         case engine::single_byte:
             return posix::single_byte_to_wide(posix::table_of(page), text, out);
-        case engine::multi_byte:
-            break;
+        case engine::multi_byte: break;
     }
     return posix::multi_byte_to_wide(served->charset, text, out, strict);
 }

@@ -113,26 +113,18 @@ int run_zenity(const char* kind, const std::string& caption, const std::string& 
 
 bool ask_yes_no(const std::string& caption, const std::string& text) {
     switch (available_dialog()) {
-        case dialog::console:
-            return console_question(caption, text);
-        case dialog::graphical:
-            return run_zenity("--question", caption, text) == 0;
-        case dialog::none:
-            break;
+        case dialog::console: return console_question(caption, text);
+        case dialog::graphical: return run_zenity("--question", caption, text) == 0;
+        case dialog::none: break;
     }
     return false;
 }
 
 void show_notice(const std::string& caption, const std::string& text) {
     switch (available_dialog()) {
-        case dialog::console:
-            print_box(caption, text, "\n");
-            break;
-        case dialog::graphical:
-            run_zenity("--info", caption, text);
-            break;
-        case dialog::none:
-            break;
+        case dialog::console: print_box(caption, text, "\n"); break;
+        case dialog::graphical: run_zenity("--info", caption, text); break;
+        case dialog::none: break;
     }
 }
 

@@ -113,9 +113,7 @@ outcome utf16_to_utf8(std::u16string_view text, std::span<char> out, bool report
             return {0, status::insufficient_buffer, false};
         }
         switch (length) {
-            case 1:
-                *o++ = static_cast<char>(point);
-                break;
+            case 1: *o++ = static_cast<char>(point); break;
             case 2:
                 *o++ = static_cast<char>(0xC0 | (point >> 6));
                 *o++ = static_cast<char>(0x80 | (point & 0x3F));

@@ -53,6 +53,7 @@ error_case make_case(std::string_view code_path) {
             caught_by<transport::generic, Error>()};
 }
 
+// clang-format off
 const error_case error_cases[] = {
     make_case<environment::generic, environment::generic>("internet.environment"),
     make_case<environment::subsystem_not_ready, environment::generic>("internet.environment.subsystem_not_ready"),
@@ -87,8 +88,11 @@ const error_case error_cases[] = {
     make_case<translate::invalid_codeword, translate::generic>("translate.invalid_codeword"),
     make_case<vantor::variant::generic, vantor::variant::generic>("variant"),
 };
+// clang-format on
 
-void PrintTo(const error_case& c, std::ostream* os) { *os << c.code_path; }
+void PrintTo(const error_case& c, std::ostream* os) {
+    *os << c.code_path;
+}
 
 class error_class : public testing::TestWithParam<error_case> {};
 
@@ -100,7 +104,8 @@ TEST_P(error_class, carries_code_path_message_and_what_text) {
     } catch (const vantor::exception& error) {
         EXPECT_EQ(error.code_path(), param.code_path);
         EXPECT_STREQ(error.message(), "WSAStartup() failed");
-        EXPECT_EQ(std::string(error.what()), std::string(param.code_path) + "[WSAStartup() failed]");
+        EXPECT_EQ(std::string(error.what()),
+                  std::string(param.code_path) + "[WSAStartup() failed]");
     }
 }
 

@@ -81,7 +81,8 @@ std::int32_t variant::as_integer() const {
         case integer: return std::get<std::int32_t>(payload_);
         case floating: return truncated(std::get<float>(payload_));
         case narrow_text: return leading_integer(std::string_view(std::get<std::string>(payload_)));
-        case wide_text: return leading_integer(std::u16string_view(std::get<std::u16string>(payload_)));
+        case wide_text:
+            return leading_integer(std::u16string_view(std::get<std::u16string>(payload_)));
         default: throw generic("as_integer() failed");
     }
 }

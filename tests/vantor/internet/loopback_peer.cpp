@@ -103,12 +103,8 @@ void loopback_peer::run(std::vector<peer_step> script) {
             break;
         }
         switch (step.what) {
-            case peer_step::action::send:
-                peer_sockets::send(connection, step.text);
-                break;
-            case peer_step::action::pause:
-                std::this_thread::sleep_for(step.time);
-                break;
+            case peer_step::action::send: peer_sockets::send(connection, step.text); break;
+            case peer_step::action::pause: std::this_thread::sleep_for(step.time); break;
             case peer_step::action::await_text: {
                 std::size_t from = awaited_end_ - std::min(awaited_end_, step.overlap);
                 std::size_t found = received_.find(step.text, from);
@@ -126,12 +122,8 @@ void loopback_peer::run(std::vector<peer_step> script) {
                 }
                 break;
             }
-            case peer_step::action::close:
-                peer_sockets::close(connection);
-                return;
-            case peer_step::action::reset:
-                peer_sockets::reset(connection);
-                return;
+            case peer_step::action::close: peer_sockets::close(connection); return;
+            case peer_step::action::reset: peer_sockets::reset(connection); return;
         }
     }
     while (open && read_some(connection)) {

@@ -36,10 +36,14 @@ const text_case text_cases[] = {
     {"-2147483648", min32},
     {"-2147483649", min32},
     {"000000000000000000000012", 12},
-    {"\xA0" "5", 0},
+    {"\xA0"
+     "5",
+     0},
 };
 
-void PrintTo(const text_case& c, std::ostream* os) { *os << testing::PrintToString(std::string(c.text)); }
+void PrintTo(const text_case& c, std::ostream* os) {
+    *os << testing::PrintToString(std::string(c.text));
+}
 
 class variant_text : public testing::TestWithParam<text_case> {};
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "vantor/unicode/registry.hpp"
 #include "vantor/unicode/conversion.hpp"
+#include "vantor/unicode/registry.hpp"
 
 namespace vantor::internet::message2 {
 

@@ -5,8 +5,8 @@
 
 #include "vantor/coding/translate/codings.hpp"
 #include "vantor/strings.hpp"
-#include "vantor/unicode/registry.hpp"
 #include "vantor/unicode/conversion.hpp"
+#include "vantor/unicode/registry.hpp"
 
 namespace vantor::internet::message2 {
 
@@ -99,7 +99,8 @@ std::u16string decode_text(header_type::generic_value_type& value, const std::st
             word_end = text.size();
         }
         std::u16string decoded;
-        const bool encoded = decode_word(value, text.substr(word_start, word_end - word_start), decoded);
+        const bool encoded =
+            decode_word(value, text.substr(word_start, word_end - word_start), decoded);
         if (!(encoded && previous_encoded)) {
             result.append(spaces, u' ');
         }

@@ -15,7 +15,7 @@ namespace {
 namespace translate = vantor::coding::translate;
 
 constexpr std::int32_t utf8_codepage = 65001;
-constexpr std::size_t base64_chunk = 57;           // 76 characters a line
+constexpr std::size_t base64_chunk = 57;            // 76 characters a line
 constexpr std::size_t quoted_printable_piece = 75;  // bytes before encoding
 
 // A Content-Type text rebuilt from the content record: the stored main text
@@ -81,8 +81,9 @@ void append_plain_lines(std::string_view data, mail_lines& lines) {
 mail_lines message::render() const {
     mail_lines lines;
     for (const auto& entry : headers) {
-        const std::string text =
-            iequals(entry.name, "Content-Type") ? rebuilt_content_type(entry.text, content) : entry.text;
+        const std::string text = iequals(entry.name, "Content-Type")
+                                     ? rebuilt_content_type(entry.text, content)
+                                     : entry.text;
         std::string line;
         line.reserve(entry.name.size() + 2 + text.size());
         line.append(entry.name).append(": ").append(text);

@@ -27,7 +27,9 @@ struct encode_case {
     std::string expected;
 };
 
-void PrintTo(const encode_case& c, std::ostream* os) { *os << c.expected; }
+void PrintTo(const encode_case& c, std::ostream* os) {
+    *os << c.expected;
+}
 
 const encode_case encode_cases[] = {
     {"iso-8859-1", u"", ""},
@@ -65,7 +67,9 @@ struct decode_case {
     std::string charset_after;  // starting from iso-8859-1
 };
 
-void PrintTo(const decode_case& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+void PrintTo(const decode_case& c, std::ostream* os) {
+    *os << testing::PrintToString(c.text);
+}
 
 const decode_case decode_cases[] = {
     {"", u"", "iso-8859-1"},
@@ -110,7 +114,8 @@ TEST(decode_text, bad_escape_raises_after_taking_the_charset) {
 
 TEST(decode_text, unknown_code_page_from_a_word_raises_a_conversion_error) {
     auto value = with_charset("iso-8859-1");
-    EXPECT_THROW(message2::decode_text(value, "=?latin?Q?abc?="), vantor::unicode::invalid_codepage);
+    EXPECT_THROW(message2::decode_text(value, "=?latin?Q?abc?="),
+                 vantor::unicode::invalid_codepage);
 }
 
 TEST(decode_word, reports_whether_the_word_was_encoded) {

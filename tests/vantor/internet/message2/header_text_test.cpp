@@ -19,7 +19,9 @@ struct split_case {
     pieces expected;
 };
 
-void PrintTo(const split_case& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+void PrintTo(const split_case& c, std::ostream* os) {
+    *os << testing::PrintToString(c.text);
+}
 
 const split_case split_cases[] = {
     {"text/plain; charset=\"utf-8\"", ";,", true, {"text/plain", "charset=\"utf-8\""}},

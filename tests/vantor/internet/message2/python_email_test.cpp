@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "tests/peer/python.hpp"
 #include "vantor/internet/message2/encoded_words.hpp"
 #include "vantor/internet/message2/header_type/unstructured_value_type.hpp"
 #include "vantor/internet/message2/message.hpp"
-#include "tests/peer/python.hpp"
 #include "vantor/unicode/conversion.hpp"
 
 namespace {
@@ -31,7 +31,9 @@ std::string hex(const std::string& bytes) {
     return text;
 }
 
-std::string utf8_of(const std::u16string& text) { return vantor::unicode::narrow(text, utf8); }
+std::string utf8_of(const std::u16string& text) {
+    return vantor::unicode::narrow(text, utf8);
+}
 
 // Runs the reader script on a file holding the input.
 std::string run_reader(const std::string& mode, const std::string& input) {
@@ -64,7 +66,8 @@ read_back read_with_python(const message2::message& mail) {
         const auto first = line.find('\t');
         const auto last = line.rfind('\t');
         if (line.starts_with("H\t")) {
-            result.headers.emplace_back(line.substr(2, last - 2), peer::from_hex(line.substr(last + 1)));
+            result.headers.emplace_back(line.substr(2, last - 2),
+                                        peer::from_hex(line.substr(last + 1)));
         } else if (line.starts_with("B\t")) {
             result.body = peer::from_hex(line.substr(first + 1));
         }
@@ -143,8 +146,8 @@ TEST(python_email, plain_body) {
 TEST(python_email, headers_in_b_and_q_encoded_words) {
     auto mail = report();
     mail.content.set_text(u"body");
-    add_encoded(mail, "Subject", "iso-8859-1", u"Gr\u00fc\u00dfe");           // B form
-    add_encoded(mail, "X-Comment", "iso-8859-1", u"Caf\u00e9 au lait");     // Q form
+    add_encoded(mail, "Subject", "iso-8859-1", u"Gr\u00fc\u00dfe");            // B form
+    add_encoded(mail, "X-Comment", "iso-8859-1", u"Caf\u00e9 au lait");        // Q form
     add_encoded(mail, "X-Note", "utf-8", u"\u5b89\u88c5\u5931\u8d25 report");  // B form
     EXPECT_EQ(mail.headers[0].text.substr(0, 10), "=?utf-8?B?");
     EXPECT_EQ(mail.headers[1].text.substr(0, 15), "=?iso-8859-1?Q?");
@@ -179,9 +182,9 @@ TEST(python_email, random_encoded_words_decode_to_their_text) {
         char16_t low, high;
     };
     const range ranges[] = {
-        {"us-ascii", u'!', u'~'},        // plain ASCII, written unencoded
-        {"iso-8859-1", 0xa0, 0xff},      // Latin-1
-        {"utf-8", 0x4e00, 0x9fa5},       // CJK ideographs
+        {"us-ascii", u'!', u'~'},    // plain ASCII, written unencoded
+        {"iso-8859-1", 0xa0, 0xff},  // Latin-1
+        {"utf-8", 0x4e00, 0x9fa5},   // CJK ideographs
     };
     std::mt19937 random(2027);
     std::string table;

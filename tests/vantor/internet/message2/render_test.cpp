@@ -94,12 +94,13 @@ const body_case body_cases[] = {
     {"quoted-printable", "a\r\n", {"a", ""}},
     {"quoted-printable", "caf\xe9 = ok\n", {"caf=E9 =3D ok", ""}},
     {"Quoted-Printable", "\t_?", {"=09=5F=3F"}},
-    {"quoted-printable", std::string(150, 'q'),
-     {std::string(75, 'q') + "=", std::string(75, 'q')}},
-    {"quoted-printable", std::string(76, '=') + "\nx",
+    {"quoted-printable", std::string(150, 'q'), {std::string(75, 'q') + "=", std::string(75, 'q')}},
+    {"quoted-printable",
+     std::string(76, '=') + "\nx",
      {[] {
           std::string s;
-          for (int i = 0; i < 75; ++i) s += "=3D";
+          for (int i = 0; i < 75; ++i)
+              s += "=3D";
           return s + "=";
       }(),
       "=3D", "x"}},

@@ -26,10 +26,14 @@ struct parse_case {
     std::string rendered;
 };
 
-void PrintTo(const parse_case& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+void PrintTo(const parse_case& c, std::ostream* os) {
+    *os << testing::PrintToString(c.text);
+}
 
 const parse_case parse_cases[] = {
-    {"text/plain; charset=\"utf-8\"", u"text/plain", {{"charset", u"utf-8"}},
+    {"text/plain; charset=\"utf-8\"",
+     u"text/plain",
+     {{"charset", u"utf-8"}},
      "text/plain; charset=\"utf-8\""},
     {"a;;b=1;", u"a", {{"b", u"1"}}, "a; b=\"1\""},
     {"a; b", u"a", {{"b", u""}}, "a; b=\"\""},
@@ -37,8 +41,7 @@ const parse_case parse_cases[] = {
     {"a; n=\"x;y\"", u"a", {{"n", u"x;y"}}, "a; n=\"x;y\""},
     {"a, b=2, b=3", u"a", {{"b", u"2"}, {"b", u"3"}}, "a; b=\"2\"; b=\"3\""},
     {"\"q\"; p=v", u"\"q\"", {{"p", u"v"}}, "\"q\"; p=\"v\""},
-    {"t; name=\"=?utf-8?Q?=C3=A9?=\"", u"t", {{"name", u"\u00e9"}},
-     "t; name=\"=?utf-8?B?w6k=?=\""},
+    {"t; name=\"=?utf-8?Q?=C3=A9?=\"", u"t", {{"name", u"\u00e9"}}, "t; name=\"=?utf-8?B?w6k=?=\""},
     {"", u"", {}, ""},
 };
 

@@ -28,21 +28,11 @@ TEST(aiosmtpd, delivery_of_thousands_of_lines_arrives_exactly) {
     vantor::internet::mail_lines lines = {"Subject: interop", "To: <support@example.com>", ""};
     for (int i = 0; i < 5000; ++i) {
         switch (i % 5) {
-            case 0:
-                lines.push_back("." + std::to_string(i));
-                break;
-            case 1:
-                lines.push_back("");
-                break;
-            case 2:
-                lines.push_back(".");
-                break;
-            case 3:
-                lines.push_back(std::string(76, static_cast<char>('A' + i % 26)));
-                break;
-            default:
-                lines.push_back(" ." + std::to_string(i));
-                break;
+            case 0: lines.push_back("." + std::to_string(i)); break;
+            case 1: lines.push_back(""); break;
+            case 2: lines.push_back("."); break;
+            case 3: lines.push_back(std::string(76, static_cast<char>('A' + i % 26))); break;
+            default: lines.push_back(" ." + std::to_string(i)); break;
         }
     }
     std::string expected = "MAIL FROM:<>\nRCPT TO:support@example.com\n";
