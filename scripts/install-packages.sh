@@ -1,9 +1,9 @@
-# Sourced by the demo and test scripts: installs the Debian packages of
-# scripts/packages.txt that are missing. As root it installs them with
-# apt-get and says which; otherwise it names them and fails.
+# Sourced by the demo and test scripts: install_missing_packages <list>...
+# installs the Debian packages of the lists (one a line, # comments) that
+# are missing. As root it installs them with apt-get and says which;
+# otherwise it names them and fails.
 
 install_missing_packages() {
-    local list="$1"
     local wanted missing=()
     while read -r wanted; do
         wanted="${wanted%%#*}"
@@ -12,7 +12,7 @@ install_missing_packages() {
         if ! dpkg-query -W -f='${Status}' "$wanted" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$wanted")
         fi
-    done < "$list"
+    done < <(cat "$@")
 
     [ "${#missing[@]}" -eq 0 ] && return 0
 

@@ -10,7 +10,7 @@ set -u
 cd "$(dirname "$0")/.."
 
 . scripts/install-packages.sh
-install_missing_packages scripts/packages.txt || exit 1
+install_missing_packages scripts/packages.txt scripts/test-packages.txt || exit 1
 
 passed=0
 failed=0
