@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/sockets.hpp"
+#include "tests/support/wine.hpp"
 #include "tests/vantor/internet/loopback_peer.hpp"
 #include "vantor/internet/address/ip4.hpp"
 #include "vantor/internet/environment/errors.hpp"
@@ -154,8 +155,13 @@ TEST_F(tcp_raw, peer_reset_is_connection_reset) {
     loopback_peer peer({reset_connection()});
     connect(peer.port());
     std::string line;
-    EXPECT_EQ(raised([&] { transport_.read_line(line); }),
-              "internet.transport.connection_failed.connection_reset[recv() failed]");
+    const std::string error = raised([&] { transport_.read_line(line); });
+    if (test_support::wine_version() && error == closed) {
+        // Wine now and then reports the reset of a peer in the same process
+        // as an orderly close; Windows and Linux report the reset.
+        return;
+    }
+    EXPECT_EQ(error, "internet.transport.connection_failed.connection_reset[recv() failed]");
 }
 
 TEST_F(tcp_raw, writing_to_a_reset_peer_raises_and_never_signals) {
